@@ -1,0 +1,7 @@
+#include "zephro/sdk/version.h"
+
+namespace zephro {
+
+const char* sdkVersion() { return ZEPHRO_VERSION; }
+
+}  // namespace zephro
