@@ -22,10 +22,10 @@ write_basic_package_version_file("${CMAKE_BINARY_DIR}/ZephroSdkConfigVersion.cma
 install(FILES "${CMAKE_BINARY_DIR}/ZephroSdkConfig.cmake"
   "${CMAKE_BINARY_DIR}/ZephroSdkConfigVersion.cmake" DESTINATION ${ZEPHRO_CMAKE_DIR})
 
-set(ZEPHRO_PC_REQUIRES "nlohmann_json sqlite3 liburiparser")
+set(ZEPHRO_PC_REQUIRES "nlohmann_json sqlite3 liburiparser icu-uc")
 set(ZEPHRO_PC_LIBS "-lzephro_core")
 if(TARGET zephro_gtk)
-  set(ZEPHRO_PC_REQUIRES "${ZEPHRO_PC_REQUIRES} gtk4 webkitgtk-6.0 gstreamer-1.0 gstreamer-app-1.0")
+  set(ZEPHRO_PC_REQUIRES "${ZEPHRO_PC_REQUIRES} gtk4 webkitgtk-6.0 gstreamer-1.0 gstreamer-app-1.0 gstreamer-video-1.0 zxing")
   set(ZEPHRO_PC_LIBS "-lzephro_gtk ${ZEPHRO_PC_LIBS}")
 endif()
 configure_file(cmake/zephro-sdk.pc.in "${CMAKE_BINARY_DIR}/zephro-sdk.pc" @ONLY)

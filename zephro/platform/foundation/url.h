@@ -29,8 +29,9 @@ class URL {
   URL appendingPathComponent(std::string_view component) const;
 
   // Lower-case scheme, empty for a relative reference.
-  std::string scheme() const;
-  // Decoded host; absent when the reference has no authority.
+  const std::string& scheme() const { return scheme_; }
+  // Decoded host; absent when the reference has no host. Decoding may yield
+  // "/" or "..": callers that name files after a host must check.
   std::optional<std::string> host() const;
   // The path as written (percent-encoded), "" when empty.
   const std::string& path() const { return path_; }
@@ -47,9 +48,12 @@ class URL {
 
  private:
   URL() = default;
+  static URL fromValidText(std::string text);
+  void recompose();
 
   std::string text_;
   std::string scheme_;
+  std::string prefix_;               // scheme and authority, as written
   std::optional<std::string> host_;  // as written
   std::string path_;
   std::optional<std::string> query_;

@@ -35,9 +35,12 @@ class Layer : public std::enable_shared_from_this<Layer> {
   // The view whose backing layer this is, if any.
   View* hostView() const { return hostView_; }
 
+ protected:
+  // Tells the view whose layer tree this is that its layers changed.
+  void notifyHostOfChange();
+
  private:
   friend class View;
-  void notifyHostOfChange();
 
   Rect frame_;
   std::vector<std::shared_ptr<Layer>> sublayers_;

@@ -14,6 +14,7 @@ class Layer;
 class LayoutConstraint;
 class ViewController;
 class ViewPeer;
+class Window;
 
 // A rectangle in a view tree. Holds the state a renderer shows; layout runs
 // in passes (setNeedsLayout, layoutIfNeeded) like any retained-mode toolkit.
@@ -33,7 +34,7 @@ class View : public std::enable_shared_from_this<View> {
   Point center() const { return frame_.center(); }
   void setCenter(Point center);
   // Converts a point in this view's coordinates into `other`'s (both in one
-  // tree); a null `other` means the root of the tree.
+  // tree); a null `other` means the space the topmost view's frame is in.
   Point convert(Point point, const View* other) const;
 
   // Appearance.
@@ -52,6 +53,8 @@ class View : public std::enable_shared_from_this<View> {
   void insertSubview(const std::shared_ptr<View>& view, std::size_t index);
   void removeFromSuperview();
   bool isDescendantOf(const View& ancestor) const;
+  // The window at the root of this view's tree, if the tree has one.
+  std::shared_ptr<Window> window() const;
 
   // The backing layer; a view's sublayers draw beneath its subviews.
   Layer& layer() { return *layer_; }
@@ -87,6 +90,9 @@ class View : public std::enable_shared_from_this<View> {
   virtual void layoutSubviews();
   // Tells the peer that view-specific content (text, title, image) changed.
   void contentChanged();
+  // The fitting size changed: this view and every view that may place or
+  // size around it are laid out again.
+  void invalidateIntrinsicContentSize();
   void notifyPeerOfAppearance();
 
  private:
@@ -116,7 +122,6 @@ class View : public std::enable_shared_from_this<View> {
   std::vector<std::shared_ptr<LayoutConstraint>> constraints_;
   std::weak_ptr<ViewController> owningController_;
   std::shared_ptr<ViewPeer> peer_;
-  bool peerRequested_ = false;
 };
 
 }  // namespace zephro::platform::ui

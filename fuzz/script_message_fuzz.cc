@@ -1,0 +1,53 @@
+// Arbitrary message bodies posted by a page on the "jsb" channel: decoding,
+// validation, dispatch and the answer must never crash or misbehave.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz_support.h"
+#include "zephro/bridge/jsb_manager.h"
+#include "zephro/bridge/web_view_provider.h"
+#include "zephro/platform/headless/headless_web_engine.h"
+
+namespace {
+
+using namespace zephro;
+
+// Answers with the params it was given, twice, so that encoding arbitrary
+// decoded values is exercised too.
+class EchoScope : public JSBImplement {
+ public:
+  void handle(const JSBInvocation& invocation, JSBCallback callback) override {
+    WebViewResponse response{std::nullopt, invocation.invoke.params, true};
+    callback(response);
+    callback(response);
+  }
+};
+
+std::shared_ptr<H5ContentWebView>& webView() {
+  static auto* view = new std::shared_ptr<H5ContentWebView>;
+  return *view;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::useScratchArea();
+  JSBManager::shared().registerScope(std::make_shared<EchoScope>(), "app");
+  JSBManager::shared().registerScope(std::make_shared<EchoScope>(), "");
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static std::size_t runs = 0;
+  // The headless engine keeps every script it ran: start afresh now and then.
+  if (runs++ % 4096 == 0) webView() = WebViewProvider::shared().createWebView();
+  auto* engine = platform::headless::engineOf(*webView());
+  std::size_t before = engine->evaluatedScripts().size();
+  engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
+  for (std::size_t i = before; i < engine->evaluatedScripts().size(); ++i) {
+    if (engine->evaluatedScripts()[i].rfind("window.__jsb.onResponse(", 0) != 0) std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,148 @@
+// The provider end to end on the headless engine: configuration, web views,
+// start-up scripts, page messages and their answers.
+#include <gtest/gtest.h>
+
+#include "bridge_doubles.h"
+#include "tests/support/temporary_user_defaults.h"
+#include "zephro/bridge/jsb_manager.h"
+#include "zephro/bridge/web_view_provider.h"
+#include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/platform/headless/headless_web_engine.h"
+#include "zephro/sdk/login_info_store.h"
+#include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
+
+namespace zephro {
+namespace {
+
+using platform::foundation::UserDefaults;
+using platform::headless::engineOf;
+using testing::RecordingScope;
+namespace web = platform::web;
+
+class WebViewProviderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    provider.webviewConfiguration()->userContentController().removeAllUserScripts();
+    JSBManager::shared().registerScope(scope, "test-scope");
+    ZephroSdk4TolmarRunner::cloudConfig().setAppVersion("1.0");
+  }
+
+  void post(std::any body) { engineOf(*webView)->postScriptMessage("jsb", std::move(body)); }
+  const std::vector<std::string>& scripts() { return engineOf(*webView)->evaluatedScripts(); }
+  std::vector<std::string> startupSources() {
+    std::vector<std::string> sources;
+    for (const auto& script : provider.webviewConfiguration()->userContentController().userScripts()) {
+      sources.push_back(script.source);
+    }
+    return sources;
+  }
+
+  testing::TemporaryStandardUserDefaults store;
+  WebViewProvider& provider = WebViewProvider::shared();
+  std::shared_ptr<RecordingScope> scope = std::make_shared<RecordingScope>();
+  std::shared_ptr<H5ContentWebView> webView = provider.createWebView();
+};
+
+TEST_F(WebViewProviderTest, SharedConfigurationServesTheBridgeAndTheResourceScheme) {
+  auto configuration = provider.webviewConfiguration();
+  EXPECT_EQ(configuration->userContentController().scriptMessageHandlerNames(), std::vector<std::string>{"jsb"});
+  EXPECT_EQ(configuration->urlSchemes(), std::vector<std::string>{"resource"});
+  EXPECT_TRUE(configuration->preferences().boolValue("allowFileAccessFromFileURLs"));
+  EXPECT_EQ(webView->configuration(), configuration);
+}
+
+TEST_F(WebViewProviderTest, WebViewsAreSetUpForPages) {
+  EXPECT_EQ(webView->frame(), platform::ui::Rect::zero());
+  EXPECT_EQ(webView->scrollView().contentInsetAdjustmentBehavior, web::ContentInsetAdjustmentBehavior::never);
+  EXPECT_FALSE(webView->scrollView().alwaysBounceVertical);
+  EXPECT_EQ(webView->backgroundColor(), platform::ui::Color::white());
+  EXPECT_TRUE(webView->isInspectable());
+  EXPECT_EQ(webView->navigationDelegate().lock().get(), static_cast<web::NavigationDelegate*>(&provider));
+  EXPECT_EQ(webView->uiDelegate().lock().get(), static_cast<web::UIDelegate*>(&provider));
+  EXPECT_TRUE(webView->viewController().expired());
+}
+
+TEST_F(WebViewProviderTest, AValidMessageIsAnsweredInThePostingWebView) {
+  scope->answer.responseBody = std::map<std::string, AnyCodable>{{"value", "x"}};
+  scope->answers = 1;
+  auto other = provider.createWebView();
+  post(std::string(R"({"scope":"test-scope","method":"get","params":{"k":1},"invokeId":7})"));
+  ASSERT_EQ(scope->invokes.size(), 1u);
+  EXPECT_EQ(scope->invokes[0].method, "get");
+  EXPECT_EQ(scope->webviews[0].lock(), webView);
+  EXPECT_EQ(scripts(), std::vector<std::string>{
+                           R"(window.__jsb.onResponse({"responseBody":{"value":"x"},"success":true}, 7))"});
+  EXPECT_TRUE(engineOf(*other)->evaluatedScripts().empty());
+}
+
+TEST_F(WebViewProviderTest, ACallbackCalledTwiceAnswersTwiceWithTheSameId) {
+  scope->answers = 2;
+  post(std::string(R"({"scope":"test-scope","method":"m"})"));
+  EXPECT_EQ(scripts(), std::vector<std::string>(2, R"(window.__jsb.onResponse({"success":true}, -1))"));
+}
+
+TEST_F(WebViewProviderTest, ResponseDataIsSentVerbatim) {
+  std::string payload = R"(["ready", 1])";
+  scope->answer.responseData = Data(payload.begin(), payload.end());
+  scope->answers = 1;
+  post(std::string(R"({"scope":"test-scope","method":"m","invokeId":3})"));
+  EXPECT_EQ(scripts(), std::vector<std::string>{"window.__jsb.onResponse([\"ready\", 1], 3)"});
+}
+
+TEST_F(WebViewProviderTest, UnansweredMessages) {
+  ::testing::internal::CaptureStderr();
+  post(PlainMap{{"scope", std::string("test-scope")}, {"method", std::string("m")}});
+  post(std::string(R"({"scope":"","method":"m"})"));
+  post(std::string(R"({"scope":"Test-Scope","method":"m"})"));
+  post(std::string("{"));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"jsb invoke is invalid: {\"\n");
+  EXPECT_TRUE(scope->invokes.empty());
+  EXPECT_TRUE(scripts().empty());
+}
+
+TEST_F(WebViewProviderTest, NothingIsSentOnceThePostingWebViewIsGone) {
+  post(std::string(R"({"scope":"test-scope","method":"m","invokeId":1})"));
+  ASSERT_EQ(scope->callbacks.size(), 1u);
+  ::testing::internal::CaptureStderr();
+  webView.reset();
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"H5ContentWebView successfully dealloc\"\n");
+  scope->callbacks[0](WebViewResponse{std::nullopt, std::nullopt, true});  // must not crash
+}
+
+TEST_F(WebViewProviderTest, StartupScriptCarriesTheValuesStoredAtCreation) {
+  UserDefaults::standard().set(kLoginUserTokenKey, std::string("tok"));
+  UserDefaults::standard().set("homeId", std::int64_t{42});
+  ZephroSdk4TolmarRunner::cloudConfig().setAppKey("key");
+  provider.createWebView();
+  ZephroSdk4TolmarRunner::cloudConfig().setAppKey("");
+  EXPECT_EQ(startupSources(),
+            std::vector<std::string>{
+                R"(window.__token = "tok";window.__homeId = 42;window.__cloudConfig_appKey = "key";)"
+                R"(window.__cloudConfig_regionId = "CN";window.__cloudConfig_language = "zh";)"
+                R"(window.__cloudConfig_countryCode = "86";window.__cloudConfig_appVersion = "1.0";)"
+                R"(window.__cloudConfig_baseURL = "";)"});
+  const auto& script = provider.webviewConfiguration()->userContentController().userScripts()[0];
+  EXPECT_EQ(script.injectionTime, web::InjectionTime::atDocumentStart);
+  EXPECT_TRUE(script.forMainFrameOnly);
+}
+
+// Earlier start-up scripts no longer run: a token removed at logout stays out
+// of pages loaded later, in any web view, and the scripts do not pile up.
+TEST_F(WebViewProviderTest, OnlyTheNewestStartupScriptIsInForce) {
+  web::UserScript others{"window.other = 1;", web::InjectionTime::atDocumentEnd, false};
+  provider.webviewConfiguration()->userContentController().addUserScript(others);
+  UserDefaults::standard().set(kLoginUserTokenKey, std::string("tok"));
+  auto loggedIn = provider.createWebView();
+  UserDefaults::standard().remove(kLoginUserTokenKey);
+  for (int i = 0; i < 3; ++i) provider.createWebView();
+
+  loggedIn->loadFileURL(URL::fileURL("/pages/index.html"), URL::fileURL("/pages", true));
+  const auto& sources = engineOf(*loggedIn)->loads().back().userScriptSources;
+  ASSERT_EQ(sources.size(), 2u);
+  EXPECT_EQ(sources[0], others.source);
+  EXPECT_EQ(sources[1].find("window.__token"), std::string::npos);
+  EXPECT_EQ(sources[1].rfind("window.__cloudConfig_appKey", 0), 0u);
+}
+
+}  // namespace
+}  // namespace zephro

@@ -1,0 +1,44 @@
+#include "tests/gtk/support/gtk_backend_fixture.h"
+
+#include <memory>
+#include <optional>
+
+#include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/gtk/install.h"
+#include "zephro/platform/gtk/webkit_web_engine.h"
+
+namespace zephro::testing::gtk {
+
+void GtkBackendTest::SetUpTestSuite() {
+  GtkTest::SetUpTestSuite();
+  platform::gtk::install();
+}
+
+WebKitWebView* GtkBackendTest::webKitViewOf(platform::web::WebView& webView) {
+  auto* engine = platform::gtk::webKitEngineOf(webView);
+  return engine != nullptr ? engine->webView() : nullptr;
+}
+
+bool GtkBackendTest::awaitLoaded(platform::web::WebView& webView) {
+  WebKitWebView* view = webKitViewOf(webView);
+  return view != nullptr && spinUntil([view] {
+           return !webkit_web_view_is_loading(view) && webkit_web_view_get_uri(view) != nullptr;
+         });
+}
+
+std::string GtkBackendTest::evaluateToJson(platform::web::WebView& webView, const std::string& script) {
+  // Shared: the answer may come after a timed-out wait has returned.
+  auto json = std::make_shared<std::optional<std::string>>();
+  webView.evaluateJavaScript(script, [json](std::any result, std::optional<platform::web::WebError> error) {
+    auto text = error ? std::nullopt : platform::foundation::JSONSerialization::data(result);
+    *json = text.value_or("");
+  });
+  spinUntil([json] { return json->has_value(); });
+  return json->value_or("");
+}
+
+URL GtkBackendTest::fileURL(const std::filesystem::path& path, bool isDirectory) {
+  return URL::fileURL(path, isDirectory);
+}
+
+}  // namespace zephro::testing::gtk

@@ -1,0 +1,278 @@
+// Model web views on real WebKit: messages, user scripts, evaluation, the
+// resource scheme through the model's handler, file confinement, the shared
+// web process, load timeouts.
+
+#include <gio/gio.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/gtk/support/gtk_backend_fixture.h"
+#include "tests/gtk/support/process_count.h"
+#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/web/navigation_delegate.h"
+#include "zephro/platform/web/script_message_handler.h"
+#include "zephro/platform/web/url_scheme_handler.h"
+#include "zephro/platform/web/url_scheme_task.h"
+#include "zephro/platform/web/web_view.h"
+
+namespace zephro::platform::gtk {
+namespace {
+
+using testing::gtk::GtkBackendTest;
+using testing::gtk::spinFor;
+using testing::gtk::spinUntil;
+using namespace std::chrono_literals;
+
+struct Received {
+  std::string body;
+  web::WebView* sender = nullptr;
+};
+
+class RecordingHandler : public web::ScriptMessageHandler {
+ public:
+  void didReceiveScriptMessage(web::UserContentController&, const web::ScriptMessage& message) override {
+    const auto* text = std::any_cast<std::string>(&message.body);
+    auto json = foundation::JSONSerialization::data(message.body);
+    received.push_back({text ? *text : json.value_or("?"), message.webView.lock().get()});
+  }
+  std::vector<Received> received;
+};
+
+// Serves "resource://NAME" from a directory, as the kit's provider does from
+// the temporary directory; a handler may also leave tasks unanswered.
+class DirectorySchemeHandler : public web::URLSchemeHandler {
+ public:
+  explicit DirectorySchemeHandler(std::filesystem::path directory) : directory_(std::move(directory)) {}
+
+  void startURLSchemeTask(web::WebView&, std::shared_ptr<web::URLSchemeTask> task) override {
+    const auto& url = task->request().url;
+    const auto host = url ? url->host() : std::nullopt;
+    if (host == "ignored.png") return;  // dropped without an answer
+    std::ifstream in(directory_ / host.value_or(""), std::ios::binary);
+    if (!host || !in) {
+      task->didFailWithError({"", 404});
+      return;
+    }
+    const zephro::Data body((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    task->didReceiveResponse({*url, "image/png", static_cast<std::int64_t>(body.size()), std::nullopt});
+    task->didReceiveData(body);
+    task->didFinish();
+  }
+  void stopURLSchemeTask(web::WebView&, std::shared_ptr<web::URLSchemeTask>) override {}
+
+ private:
+  std::filesystem::path directory_;
+};
+
+class FinishCounter : public web::NavigationDelegate {
+ public:
+  void didFinishNavigation(web::WebView&) override { ++finished; }
+  int finished = 0;
+};
+
+// A 1x1 PNG, so that <img> has something real to decode.
+std::string onePixelPng() {
+  gsize length = 0;
+  guchar* bytes = g_base64_decode(
+      "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8DwHwAFBQIAX8jx0gAAAABJRU5ErkJggg==", &length);
+  std::string png(reinterpret_cast<const char*>(bytes), length);
+  g_free(bytes);
+  return png;
+}
+
+const char* kPostScript = "window.webkit.messageHandlers.jsb.postMessage";
+
+class WebKitWebEngineTest : public GtkBackendTest {
+ protected:
+  void SetUp() override {
+    GtkBackendTest::SetUp();
+    configuration_ = web::WebViewConfiguration::make();
+    configuration_->preferences().setValue("allowFileAccessFromFileURLs", true);
+    configuration_->userContentController().addScriptMessageHandler(handler_, "jsb");
+  }
+
+  std::shared_ptr<web::WebView> makeWebView() { return web::WebView::make({}, configuration_); }
+
+  void loadPage(web::WebView& webView, const std::string& name, const std::string& html) {
+    const auto page = writeFile("site/" + name, html);
+    webView.loadFileURL(fileURL(page), fileURL(page.parent_path(), true));
+  }
+
+  bool awaitMessages(std::size_t count) {
+    return spinUntil([&] { return handler_->received.size() >= count; });
+  }
+
+  std::shared_ptr<web::WebViewConfiguration> configuration_;
+  std::shared_ptr<RecordingHandler> handler_ = std::make_shared<RecordingHandler>();
+};
+
+TEST_F(WebKitWebEngineTest, MessagesReachTheHandlerNamingTheViewThatPosted) {
+  auto first = makeWebView();
+  auto second = makeWebView();
+  loadPage(*first, "first.html", std::string("<script>") + kPostScript + "('from first')</script>");
+  loadPage(*second, "second.html", std::string("<script>") + kPostScript + "({n: 2})</script>");
+
+  ASSERT_TRUE(awaitMessages(2));
+  for (const auto& message : handler_->received) {
+    if (message.sender == first.get()) {
+      EXPECT_EQ(message.body, "from first");
+    } else {
+      EXPECT_EQ(message.sender, second.get());
+      EXPECT_EQ(message.body, R"({"n":2})");
+    }
+  }
+  EXPECT_NE(handler_->received[0].sender, handler_->received[1].sender);
+}
+
+TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageInOrderAddedEvenAfterTheViewWasMade) {
+  configuration_->userContentController().addUserScript({"window.__token = \"old\"; window.__homeId = 1;"});
+  auto webView = makeWebView();
+  // Added after the view exists: the engine learns of it through the configuration.
+  configuration_->userContentController().addUserScript({"window.__homeId = 42;"});
+  loadPage(*webView, "index.html",
+           std::string("<script>") + kPostScript + "(window.__token + ' ' + window.__homeId)</script>");
+
+  ASSERT_TRUE(awaitMessages(1));
+  EXPECT_EQ(handler_->received[0].body, "old 42");
+}
+
+TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {
+  auto webView = makeWebView();
+  loadPage(*webView, "index.html", "<script>window.answer = {list: [1, 'two', null], ok: true};</script>");
+  ASSERT_TRUE(awaitLoaded(*webView));
+
+  EXPECT_EQ(evaluateToJson(*webView, "1 + 2"), "3");
+  EXPECT_EQ(evaluateToJson(*webView, "window.answer"), R"({"list":[1,"two",null],"ok":true})");
+  EXPECT_EQ(evaluateToJson(*webView, "'text'"), R"("text")");
+
+  std::optional<web::WebError> error;
+  bool answered = false;
+  webView->evaluateJavaScript("throw new Error('no')", [&](std::any, std::optional<web::WebError> failure) {
+    error = failure;
+    answered = true;
+  });
+  ASSERT_TRUE(spinUntil([&] { return answered; }));
+  EXPECT_TRUE(error.has_value());
+}
+
+TEST_F(WebKitWebEngineTest, ResourceSchemeServesFilesThroughTheModelHandler) {
+  writeFile("tmp/photo.png", onePixelPng());
+  configuration_->setURLSchemeHandler(std::make_shared<DirectorySchemeHandler>(scratch() / "tmp"), "resource");
+  auto webView = makeWebView();
+  loadPage(*webView, "index.html", std::string(R"(<img id="photo" src="resource://photo.png"><script>
+    const probe = async (address) => {
+      try { const r = await fetch(address); return r.status + ':' + (await r.arrayBuffer()).byteLength; }
+      catch (e) { return 'refused'; } };
+    window.onload = async () => )") + kPostScript + R"(([
+      document.getElementById('photo').naturalWidth,
+      await probe('resource://photo.png'), await probe('resource://missing.png'),
+      await probe('resource://ignored.png')].join(' '));
+  </script>)");
+
+  ASSERT_TRUE(awaitMessages(1));
+  EXPECT_EQ(handler_->received[0].body, "1 200:" + std::to_string(onePixelPng().size()) + " refused refused");
+}
+
+// A page that reads each address with fetch() and posts "address status
+// byte-count" (or "address refused") for each, joined by "|".
+std::string fetchingPage(const std::vector<std::string>& addresses) {
+  std::string list;
+  for (const auto& address : addresses) list += (list.empty() ? "'" : ",'") + address + "'";
+  return "<script>(async () => { const results = [];"
+         "for (const address of [" + list + "]) {"
+         "  try { const r = await fetch(address); const b = await r.arrayBuffer();"
+         "        results.push(address + ' ' + r.status + ' ' + b.byteLength); }"
+         "  catch (e) { results.push(address + ' refused'); } }"
+         "window.webkit.messageHandlers.jsb.postMessage(results.join('|')); })();</script>";
+}
+
+TEST_F(WebKitWebEngineTest, FileReadsStayInsideTheReadAccessRoot) {
+  writeFile("site/data.txt", "inside");
+  writeFile("site/nested/deeper.txt", "deep");
+  writeFile("secret.txt", "outside");
+  const auto secret = fileURL(scratch() / "secret.txt").absoluteString();
+  auto webView = makeWebView();
+  loadPage(*webView, "index.html",
+           fetchingPage({"data.txt", "nested/../nested/deeper.txt", "../secret.txt", "%2e%2e/secret.txt", secret}));
+
+  ASSERT_TRUE(awaitMessages(1));
+  EXPECT_EQ(handler_->received[0].body,
+            "data.txt 0 6|nested/../nested/deeper.txt 0 4|../secret.txt refused|%2e%2e/secret.txt refused|" + secret +
+                " refused");
+}
+
+TEST_F(WebKitWebEngineTest, APageOutsideItsReadAccessRootIsNotShown) {
+  const auto page = writeFile("elsewhere/index.html", std::string("<script>") + kPostScript + "('up')</script>");
+  auto webView = makeWebView();
+  webView->loadFileURL(fileURL(page), fileURL(scratch() / "site", true));
+
+  ASSERT_TRUE(awaitLoaded(*webView));
+  spinFor(200ms);
+  EXPECT_TRUE(handler_->received.empty());
+}
+
+TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
+  std::vector<std::shared_ptr<web::WebView>> webViews;
+  for (int i = 0; i < 4; ++i) {
+    webViews.push_back(makeWebView());
+    loadPage(*webViews.back(), "index.html", std::string("<script>") + kPostScript + "('up')</script>");
+  }
+  ASSERT_TRUE(awaitMessages(4));
+  EXPECT_EQ(testing::gtk::descendantProcessCount("WebKitWebProces"), 1);
+}
+
+TEST_F(WebKitWebEngineTest, FinishedLoadsReachTheNavigationDelegate) {
+  auto delegate = std::make_shared<FinishCounter>();
+  auto webView = makeWebView();
+  webView->setNavigationDelegate(delegate);
+  loadPage(*webView, "index.html", "<p>hello</p>");
+
+  EXPECT_TRUE(spinUntil([&] { return delegate->finished == 1; }));
+}
+
+// A server that accepts connections and never answers.
+class SilentServer {
+ public:
+  SilentServer() : service_(g_socket_service_new()) {
+    port_ = g_socket_listener_add_any_inet_port(G_SOCKET_LISTENER(service_), nullptr, nullptr);
+    g_signal_connect(service_, "incoming", G_CALLBACK(+[](GSocketService*, GSocketConnection* connection, GObject*,
+                                                          gpointer held) {
+      static_cast<std::vector<GSocketConnection*>*>(held)->push_back(G_SOCKET_CONNECTION(g_object_ref(connection)));
+      return TRUE;
+    }), &connections_);
+  }
+  ~SilentServer() {
+    g_socket_service_stop(service_);
+    g_socket_listener_close(G_SOCKET_LISTENER(service_));
+    for (auto* connection : connections_) g_object_unref(connection);
+    g_object_unref(service_);
+  }
+  std::string address() const { return "http://127.0.0.1:" + std::to_string(port_) + "/index.html"; }
+
+ private:
+  GSocketService* service_;
+  guint16 port_ = 0;
+  std::vector<GSocketConnection*> connections_;
+};
+
+TEST_F(WebKitWebEngineTest, ARequestThatHangsIsStoppedAtItsTimeout) {
+  SilentServer server;
+  auto webView = makeWebView();
+  web::URLRequest request;
+  request.url = URL::parse(server.address());
+  request.timeoutInterval = 0.5;
+  webView->loadRequest(request);
+
+  WebKitWebView* view = webKitViewOf(*webView);
+  ASSERT_TRUE(spinUntil([view] { return webkit_web_view_is_loading(view); }, 2s));
+  // The server never answers: only the timeout ends the load.
+  EXPECT_TRUE(spinUntil([view] { return !webkit_web_view_is_loading(view); }, 20s));
+}
+
+}  // namespace
+}  // namespace zephro::platform::gtk

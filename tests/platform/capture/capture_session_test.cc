@@ -1,0 +1,160 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "zephro/platform/capture/capture_device.h"
+#include "zephro/platform/capture/capture_device_input.h"
+#include "zephro/platform/capture/capture_metadata_output.h"
+#include "zephro/platform/capture/capture_session.h"
+#include "zephro/platform/capture/video_preview_layer.h"
+#include "zephro/platform/dispatch/global_queue.h"
+#include "zephro/platform/dispatch/main_loop.h"
+#include "zephro/platform/headless/headless_capture_device_provider.h"
+#include "zephro/platform/headless/headless_main_loop.h"
+#include "zephro/platform/ui/view.h"
+
+namespace zephro::platform::capture {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class RecordingDelegate : public MetadataOutputObjectsDelegate {
+ public:
+  void captureOutputDidOutputMetadataObjects(CaptureMetadataOutput&, const MetadataObjects& objects) override {
+    onMainThread = onMainThread && dispatch::isMainThread();
+    deliveries.push_back(objects);
+  }
+  std::vector<MetadataObjects> deliveries;
+  bool onMainThread = true;
+};
+
+class CaptureTest : public ::testing::Test {
+ protected:
+  void TearDown() override { setDeviceProvider(nullptr); }
+
+  // Builds the scanner's chain: QR types are set after the output joined.
+  std::shared_ptr<CaptureSession> scanningSession() {
+    auto session = CaptureSession::make();
+    session->setSessionPreset(SessionPreset::hd1280x720);
+    auto input = CaptureDeviceInput::make(provider->addDevice());
+    EXPECT_TRUE(session->canAddInput(input));
+    session->addInput(input);
+    EXPECT_TRUE(session->canAddOutput(output));
+    session->addOutput(output);
+    output->setMetadataObjectTypes({MetadataObjectType::qrCode});
+    output->setMetadataObjectsDelegate(delegate);
+    return session;
+  }
+
+  void startInBackground(const std::shared_ptr<CaptureSession>& session) {
+    dispatch::GlobalQueue::background().async([session] { session->startRunning(); });
+    ASSERT_TRUE(loop->runUntil([&] { return session->isRunning(); }, 5s));
+  }
+
+  std::shared_ptr<headless::HeadlessMainLoop> loop = headless::HeadlessMainLoop::install();
+  std::shared_ptr<headless::HeadlessCaptureDeviceProvider> provider = headless::HeadlessCaptureDeviceProvider::install();
+  std::shared_ptr<CaptureMetadataOutput> output = CaptureMetadataOutput::make();
+  std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>();
+};
+
+TEST_F(CaptureTest, DevicesAreOnlyTheInstalledOnes) {
+  EXPECT_EQ(CaptureDevice::defaultDevice(MediaType::video), nullptr);
+  std::string error;
+  EXPECT_EQ(CaptureDeviceInput::make(nullptr, &error), nullptr);
+  EXPECT_FALSE(error.empty());
+
+  auto camera = provider->addDevice(MediaType::video, "front");
+  provider->addDevice(MediaType::video, "back");
+  EXPECT_EQ(CaptureDevice::defaultDevice(MediaType::video), camera);
+  EXPECT_EQ(CaptureDevice::defaultDevice(MediaType::audio), nullptr);
+
+  provider->setAccessError("camera access denied");
+  EXPECT_EQ(CaptureDeviceInput::make(camera, &error), nullptr);
+  EXPECT_EQ(error, "camera access denied");
+  provider->setAccessError(std::nullopt);
+  EXPECT_NE(CaptureDeviceInput::make(camera), nullptr);
+}
+
+TEST_F(CaptureTest, SessionTakesOneInputPerMediaTypeAndOutputsOnlyOnce) {
+  auto session = scanningSession();
+  auto second = CaptureDeviceInput::make(provider->addDevice());
+  EXPECT_FALSE(session->canAddInput(second));
+  EXPECT_FALSE(session->canAddInput(nullptr));
+  EXPECT_FALSE(session->canAddOutput(output));
+  EXPECT_FALSE(CaptureSession::make()->canAddOutput(output));
+  EXPECT_FALSE(CaptureSession::make()->canAddInput(session->inputs().front()));
+  EXPECT_EQ(session->sessionPreset(), SessionPreset::hd1280x720);
+  EXPECT_THAT(output->metadataObjectTypes(), ElementsAre(MetadataObjectType::qrCode));
+
+  session->removeOutput(output);
+  EXPECT_TRUE(CaptureSession::make()->canAddOutput(output));
+}
+
+TEST_F(CaptureTest, TypesNeedAVideoInputFirst) {
+  auto session = CaptureSession::make();
+  session->addOutput(output);
+  output->setMetadataObjectTypes({MetadataObjectType::qrCode});
+  EXPECT_THAT(output->metadataObjectTypes(), IsEmpty());
+
+  session->addInput(CaptureDeviceInput::make(provider->addDevice()));
+  output->setMetadataObjectTypes({MetadataObjectType::face, MetadataObjectType::qrCode});
+  EXPECT_THAT(output->metadataObjectTypes(), ElementsAre(MetadataObjectType::qrCode));
+}
+
+TEST_F(CaptureTest, DeliveriesReachTheDelegateOnTheMainQueueWhileRunning) {
+  auto session = scanningSession();
+  auto code = MachineReadableCodeObject::make(MetadataObjectType::qrCode, "abc");
+  session->deliverMetadataObjects({code});  // not running yet: nothing
+  startInBackground(session);
+  EXPECT_EQ(provider->startCount(), 1u);
+
+  std::thread camera([&] { session->deliverMetadataObjects({code}); });
+  camera.join();
+  EXPECT_THAT(delegate->deliveries, IsEmpty());  // queued, not called on the camera's thread
+  loop->drain();
+  ASSERT_EQ(delegate->deliveries.size(), 1u);
+  EXPECT_TRUE(delegate->onMainThread);
+  auto received = std::dynamic_pointer_cast<MachineReadableCodeObject>(delegate->deliveries[0].at(0));
+  ASSERT_NE(received, nullptr);
+  EXPECT_EQ(received->stringValue(), "abc");
+}
+
+TEST_F(CaptureTest, NothingArrivesAfterStopRunning) {
+  auto session = scanningSession();
+  startInBackground(session);
+  session->deliverMetadataObjects({});
+  session->deliverMetadataObjects({});
+  session->stopRunning();  // as a delegate does on the first delivery
+  loop->drain();
+  EXPECT_THAT(delegate->deliveries, IsEmpty());
+  EXPECT_FALSE(session->isRunning());
+}
+
+TEST_F(CaptureTest, OutputDoesNotKeepItsDelegateAlive) {
+  auto session = scanningSession();
+  startInBackground(session);
+  session->deliverMetadataObjects({});
+  std::weak_ptr<RecordingDelegate> watch = delegate;
+  delegate.reset();
+  EXPECT_TRUE(watch.expired());
+  loop->drain();  // the queued delivery finds no delegate
+}
+
+TEST_F(CaptureTest, PreviewLayerSitsBelowTheViewsOtherLayers) {
+  auto view = ui::View::make(ui::Rect::make(0, 0, 390, 844));
+  view->layer().addSublayer(ui::Layer::make());
+  auto preview = VideoPreviewLayer::make(scanningSession());
+  preview->setVideoGravity(VideoGravity::resizeAspectFill);
+  preview->setFrame(view->bounds());
+  view->layer().insertSublayer(preview, 0);
+  EXPECT_EQ(view->layer().sublayers().front(), preview);
+  EXPECT_EQ(preview->videoGravity(), VideoGravity::resizeAspectFill);
+  EXPECT_NE(preview->session()->engine(), nullptr);
+}
+
+}  // namespace
+}  // namespace zephro::platform::capture

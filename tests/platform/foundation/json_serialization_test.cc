@@ -1,0 +1,81 @@
+#include "zephro/platform/foundation/json_serialization.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "tests/support/plain_values.h"
+#include "zephro/json/kinds.h"
+
+namespace zephro::platform::foundation {
+namespace {
+
+using testing::plainEquals;
+
+struct Reading {
+  std::string text;
+  std::any value;
+};
+
+class JSONReading : public ::testing::TestWithParam<Reading> {};
+
+TEST_P(JSONReading, GivesPlainValuesOfTheExpectedKind) {
+  auto value = JSONSerialization::jsonObject(GetParam().text);
+  ASSERT_TRUE(value) << GetParam().text;
+  EXPECT_TRUE(plainEquals(*value, GetParam().value)) << GetParam().text << " read as " << value->type().name();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, JSONReading,
+    ::testing::Values(
+        Reading{"null", Null{}}, Reading{" true ", true}, Reading{"0", std::int64_t{0}},
+        Reading{"-9223372036854775808", std::numeric_limits<std::int64_t>::min()},
+        Reading{"9223372036854775807", std::numeric_limits<std::int64_t>::max()},
+        Reading{"9223372036854775808", std::uint64_t{9223372036854775808u}},
+        Reading{"1.0", 1.0}, Reading{"1e2", 100.0}, Reading{"\"\\u5ba2\\n\"", std::string("客\n")},
+        Reading{"[1,\"a\",[]]", PlainList{std::int64_t{1}, std::string("a"), PlainList{}}},
+        Reading{"{\"b\":{\"c\":false},\"a\":null,\"a\":2}",
+                PlainMap{{"a", std::int64_t{2}}, {"b", PlainMap{{"c", false}}}}}));
+
+TEST(JSONReadingFailure, RefusesInvalidText) {
+  for (std::string text : {"", "{", "[1,]", "nul", "{\"a\":1} x", "'a'", "\"\xff\"", "\"\xed\xa0\x80\"",
+                           "[1e999999]"}) {
+    EXPECT_FALSE(JSONSerialization::jsonObject(text)) << text;
+  }
+}
+
+TEST(JSONReadingFailure, RefusesHostileNestingWithoutExhaustingTheStack) {
+  std::string deep(200000, '[');
+  EXPECT_FALSE(JSONSerialization::jsonObject(deep + std::string(200000, ']')));
+  std::size_t allowed = JSONSerialization::maxDepth;
+  EXPECT_TRUE(JSONSerialization::jsonObject(std::string(allowed, '[') + std::string(allowed, ']')));
+}
+
+TEST(JSONWriting, WritesCompactTextWithMembersInKeyOrder) {
+  PlainMap value{{"b", PlainList{std::int64_t{-1}, 2.5, std::string("x\"\\\n\x01/")}},
+                 {"a", Null{}},
+                 {"c", PlainMap{}},
+                 {"n", PlainList{Number::ofBool(true), Number::ofUInt64(18446744073709551615u),
+                                 Number::ofInt8(-3), Number::ofDouble(0.5), 7, 1.5f}}};
+  EXPECT_EQ(JSONSerialization::data(value),
+            R"({"a":null,"b":[-1,2.5,"x\"\\\n\u0001/"],"c":{},"n":[true,18446744073709551615,-3,0.5,7,1.5]})");
+}
+
+TEST(JSONWriting, RefusesValuesJSONCannotHoldAnywhereInside) {
+  struct Opaque {};
+  const std::any refused[] = {
+      std::any(Date{}), Data{1, 2}, std::nan(""), std::numeric_limits<double>::infinity(),
+      std::string("\xc0\xaf"), Opaque{}, std::any(), PlainList{std::int64_t{1}, Opaque{}},
+      PlainMap{{"k", PlainList{Date{}}}}, PlainMap{{"\xff", true}}};
+  for (const std::any& value : refused) {
+    EXPECT_FALSE(JSONSerialization::data(value)) << value.type().name();
+  }
+  PlainList deep;
+  for (std::size_t i = 0; i < JSONSerialization::maxDepth + 1; ++i) deep = PlainList{std::move(deep)};
+  EXPECT_FALSE(JSONSerialization::data(deep));
+}
+
+}  // namespace
+}  // namespace zephro::platform::foundation

@@ -1,0 +1,106 @@
+#include "zephro/platform/foundation/url.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace zephro {
+namespace {
+
+TEST(URLParse, RefusesTextThatIsNotAReference) {
+  for (std::string text : std::initializer_list<std::string>{"", "http://exa mple.com/", "a b", "http://例え.jp/", "%zz", "/a%2",
+                           "http://[::1/", "x\x01y", std::string("ab\0c", 4), "<script>"}) {
+    EXPECT_FALSE(URL::parse(text)) << text;
+  }
+}
+
+struct Components {
+  std::string text, scheme;
+  std::optional<std::string> host;
+  std::string path;
+  std::optional<std::string> query, fragment;
+};
+
+class URLComponents : public ::testing::TestWithParam<Components> {};
+
+TEST_P(URLComponents, SplitsAsWritten) {
+  const Components& expected = GetParam();
+  auto url = URL::parse(expected.text);
+  ASSERT_TRUE(url);
+  EXPECT_EQ(url->absoluteString(), expected.text);
+  EXPECT_EQ(url->scheme(), expected.scheme);
+  EXPECT_EQ(url->host(), expected.host);
+  EXPECT_EQ(url->path(), expected.path);
+  EXPECT_EQ(url->query(), expected.query);
+  EXPECT_EQ(url->fragment(), expected.fragment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, URLComponents,
+    ::testing::Values(
+        Components{"HTTP://user@Example.com:8080/a/b?x=1&y=%20#top", "http", "Example.com", "/a/b",
+                   "x=1&y=%20", "top"},
+        Components{"resource://my%20photo.png", "resource", "my photo.png", "", std::nullopt,
+                   std::nullopt},
+        Components{"file:///a/home/index.html?", "file", std::nullopt, "/a/home/index.html", "",
+                   std::nullopt},
+        Components{"http://[::1]:80/", "http", "::1", "/", std::nullopt, std::nullopt},
+        Components{"/home/index.html", "", std::nullopt, "/home/index.html", std::nullopt,
+                   std::nullopt},
+        Components{"mailto:a@b.c", "mailto", std::nullopt, "a@b.c", std::nullopt, std::nullopt}));
+
+TEST(URLParse, ResolvesReferencesAgainstABase) {
+  auto base = URL::parse("file:///a/home/index.html?old=1#f");
+  ASSERT_TRUE(base);
+  const std::pair<const char*, const char*> cases[] = {
+      {"?id=3", "file:///a/home/index.html?id=3"},
+      {"../login/index.html", "file:///a/login/index.html"},
+      {"other.html#x", "file:///a/home/other.html#x"},
+      {"/root.html", "file:///root.html"},
+      {"http://h/p", "http://h/p"},
+      {"//host/p", "file://host/p"},
+  };
+  for (auto [relative, resolved] : cases) {
+    auto url = URL::parse(relative, *base);
+    ASSERT_TRUE(url) << relative;
+    EXPECT_EQ(url->absoluteString(), resolved) << relative;
+  }
+  EXPECT_FALSE(URL::parse("a b", *base));
+  EXPECT_FALSE(URL::parse("x.html", *URL::parse("/relative/base")));
+}
+
+TEST(URLFile, EncodesAndDecodesPaths) {
+  for (std::string path : {"/tmp/a b/c#d?.html", "/tmp/客厅/100%.png", "/plain/path"}) {
+    URL url = URL::fileURL(path);
+    EXPECT_TRUE(url.isFileURL());
+    EXPECT_TRUE(URL::parse(url.absoluteString())) << url.absoluteString();
+    EXPECT_EQ(url.fileSystemPath(), path);
+  }
+  EXPECT_EQ(URL::fileURL("/tmp/a b/c#d.html").absoluteString(), "file:///tmp/a%20b/c%23d.html");
+  EXPECT_EQ(URL::fileURL("/srv/dist", true).absoluteString(), "file:///srv/dist/");
+  EXPECT_EQ(URL::fileURL("rel/x").fileSystemPath(), std::filesystem::current_path() / "rel/x");
+}
+
+TEST(URLFile, FileSystemPathIsEmptyForOtherURLsAndHiddenNul) {
+  EXPECT_EQ(URL::parse("http://h/a")->fileSystemPath(), "");
+  EXPECT_EQ(URL::parse("file:///etc/passwd%00.png")->fileSystemPath(), "");
+}
+
+TEST(URLAppend, AddsOneSegmentKeepingQueryAndFragment) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"file:///a/dist/", "home", "file:///a/dist/home"},
+      {"file:///a/dist", "home/index.html", "file:///a/dist/home/index.html"},
+      {"http://h/p?x=1#f", "q r", "http://h/p/q%20r?x=1#f"},
+      {"http://h", "a", "http://h/a"},
+      {"file:///a", "dir/", "file:///a/dir/"},
+  };
+  for (auto [base, component, expected] : cases) {
+    URL url = URL::parse(base)->appendingPathComponent(component);
+    EXPECT_EQ(url.absoluteString(), expected);
+    EXPECT_EQ(url, *URL::parse(expected));
+  }
+}
+
+}  // namespace
+}  // namespace zephro

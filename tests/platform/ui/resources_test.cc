@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/support/scratch_directory.h"
+#include "zephro/platform/foundation/notification_center.h"
+#include "zephro/platform/ui/application.h"
+#include "zephro/platform/ui/image.h"
+#include "zephro/platform/ui/screen.h"
+
+namespace zephro::platform::ui {
+namespace {
+
+class ImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { savedScale = Screen::main().scale(); }
+  void TearDown() override { Screen::main().setScale(savedScale); }
+
+  void touch(const std::string& name) {
+    std::filesystem::create_directories((bundle / name).parent_path());
+    std::ofstream(bundle / name) << "png";
+  }
+
+  zephro::testing::ScratchDirectory bundle;
+  double savedScale = 2;
+};
+
+TEST_F(ImageTest, PrefersTheScreenScaleThenLargerVariants) {
+  touch("tab/home.png");
+  touch("tab/home@2x.png");
+  touch("tab/home@3x.png");
+  Screen::main().setScale(3);
+  EXPECT_EQ(Image::named("tab/home", bundle.path())->file(), bundle / "tab/home@3x.png");
+  Screen::main().setScale(2);
+  auto image = Image::named("tab/home", bundle.path());
+  EXPECT_EQ(image->file(), bundle / "tab/home@2x.png");
+  EXPECT_EQ(image->scale(), 2);
+  Screen::main().setScale(1);
+  EXPECT_EQ(Image::named("tab/home", bundle.path())->scale(), 1);
+
+  touch("only@3x.png");
+  Screen::main().setScale(2);
+  EXPECT_EQ(Image::named("only", bundle.path())->scale(), 3);
+  touch("photo.jpg");
+  EXPECT_EQ(Image::named("photo.jpg", bundle.path())->file(), bundle / "photo.jpg");
+}
+
+TEST_F(ImageTest, MissingFilesAndNamesLeavingTheBundleGiveNoImage) {
+  touch("inside.png");
+  EXPECT_EQ(Image::named("tab/none", bundle.path()), nullptr);
+  EXPECT_EQ(Image::named("", bundle.path()), nullptr);
+  EXPECT_EQ(Image::named("../" + bundle.path().filename().string() + "/inside", bundle.path()), nullptr);
+  EXPECT_EQ(Image::named((bundle / "inside").string(), bundle.path()), nullptr);
+}
+
+TEST_F(ImageTest, RenderingModeMakesACopy) {
+  touch("icon.png");
+  auto image = Image::named("icon", bundle.path());
+  auto original = image->withRenderingMode(ImageRenderingMode::alwaysOriginal);
+  EXPECT_EQ(image->renderingMode(), ImageRenderingMode::automatic);
+  EXPECT_EQ(original->renderingMode(), ImageRenderingMode::alwaysOriginal);
+  EXPECT_EQ(original->file(), image->file());
+}
+
+TEST(KitBundleImageTest, TabIconsShipWithTheKit) {
+  EXPECT_NE(Image::named("tab/smart_sel"), nullptr);
+}
+
+TEST(ScreenTest, ScaleStaysPositive) {
+  const double saved = Screen::main().scale();
+  Screen::main().setScale(0);
+  EXPECT_EQ(Screen::main().scale(), saved);
+}
+
+TEST(ApplicationTest, ForegroundNotificationReachesObservers) {
+  int received = 0;
+  auto& center = foundation::NotificationCenter::defaultCenter();
+  center.addObserver(&received, Application::willEnterForegroundNotification,
+                     [&](const foundation::Notification&) { ++received; });
+  Application::postWillEnterForeground();
+  center.removeObserver(&received);
+  EXPECT_EQ(received, 1);
+}
+
+}  // namespace
+}  // namespace zephro::platform::ui

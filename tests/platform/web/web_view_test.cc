@@ -1,0 +1,84 @@
+// Loads, scripts, delegates and engine creation of the web view model.
+#include <gtest/gtest.h>
+
+#include "web_test_support.h"
+
+namespace zephro::platform::web {
+namespace {
+
+using headless::engineOf;
+using headless::LoadKind;
+
+URL url(const char* text) { return *URL::parse(text); }
+
+class WebViewTest : public ::testing::Test {
+ protected:
+  std::shared_ptr<WebView> view = WebView::make({}, WebViewConfiguration::make());
+};
+
+TEST_F(WebViewTest, LoadsReachTheEngineWithTheirRootOrRequestSettings) {
+  view->loadFileURL(url("file:///bundle/home/index.html?id=3"), url("file:///bundle/"));
+  view->loadRequest({url("http://dev:8080/a/index.html"), CachePolicy::returnCacheDataElseLoad, 60});
+  // Not loadable: a non-file URL as a file, a request without a URL.
+  view->loadFileURL(url("http://host/index.html"), url("file:///bundle/"));
+  view->loadFileURL(url("file:///bundle/index.html"), url("https://host/"));
+  view->loadRequest(URLRequest{});
+
+  const auto& loads = engineOf(*view)->loads();
+  ASSERT_EQ(loads.size(), 2u);
+  EXPECT_EQ(loads[0].kind, LoadKind::file);
+  EXPECT_EQ(loads[0].url, url("file:///bundle/home/index.html?id=3"));
+  EXPECT_EQ(loads[0].readAccessRoot, url("file:///bundle/"));
+  EXPECT_EQ(loads[1].kind, LoadKind::request);
+  EXPECT_EQ(loads[1].cachePolicy, CachePolicy::returnCacheDataElseLoad);
+  EXPECT_EQ(loads[1].timeoutInterval, 60);
+  EXPECT_EQ(view->url(), url("http://dev:8080/a/index.html"));
+}
+
+TEST_F(WebViewTest, ScriptsAreEvaluatedInOrderAndEachCompletionRunsOnce) {
+  int completions = 0;
+  view->evaluateJavaScript("first()");
+  view->evaluateJavaScript("second()", [&](std::any, std::optional<WebError> error) {
+    ++completions;
+    EXPECT_FALSE(error);
+  });
+  EXPECT_EQ(engineOf(*view)->evaluatedScripts(), (std::vector<std::string>{"first()", "second()"}));
+  EXPECT_EQ(completions, 1);
+}
+
+TEST_F(WebViewTest, FinishedNavigationsReachTheDelegateWhileItLives) {
+  struct Delegate : NavigationDelegate {
+    void didFinishNavigation(WebView& webView) override { finishedBy.push_back(&webView); }
+    std::vector<WebView*> finishedBy;
+  };
+  auto delegate = std::make_shared<Delegate>();
+  view->setNavigationDelegate(delegate);
+  engineOf(*view)->finishNavigation();
+  EXPECT_EQ(delegate->finishedBy, std::vector<WebView*>{view.get()});
+  delegate.reset();
+  engineOf(*view)->finishNavigation();  // held weakly: nothing left to call
+}
+
+TEST_F(WebViewTest, DescriptionNamesTheClassAndTheLastURL) {
+  auto page = std::make_shared<testing::PageWebView>(ui::Rect{}, view->configuration());
+  EXPECT_TRUE(page->description().starts_with("<PageWebView 0x")) << page->description();
+  page->loadFileURL(url("file:///b/p/index.html"), url("file:///b/"));
+  EXPECT_TRUE(page->description().ends_with("; url=file:///b/p/index.html>")) << page->description();
+}
+
+TEST(EngineFactoryTest, EnginesAreMadeForTheFullyConstructedSubclass) {
+  std::string madeFor;
+  setEngineFactory([&](WebView& view, WebViewEngineClient client) {
+    madeFor = view.className();
+    return headless::HeadlessWebEngine::make(view, std::move(client));
+  });
+  auto page = std::make_shared<testing::PageWebView>(ui::Rect{}, nullptr);
+  page->setInspectable(true);
+  setEngineFactory({});
+
+  EXPECT_EQ(madeFor, "PageWebView");
+  EXPECT_TRUE(engineOf(*page)->isInspectable());
+}
+
+}  // namespace
+}  // namespace zephro::platform::web

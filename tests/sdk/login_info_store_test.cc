@@ -1,0 +1,126 @@
+// The login information: persistent form, in-memory copy, token rule and the
+// calls made on the host's socket manager.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/plain_values.h"
+#include "tests/support/recording_socket_manager.h"
+#include "tests/support/temporary_user_defaults.h"
+#include "zephro/sdk/login_info_store.h"
+#include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
+
+namespace zephro {
+namespace {
+
+using platform::foundation::UserDefaults;
+using testing::RecordingSocketManager;
+using Log = std::vector<std::string>;
+
+PlainMap loginWithToken(std::any accessToken) {
+  return PlainMap{{"name", std::string("ann")},
+                  {"userToken", PlainMap{{"accessToken", std::move(accessToken)}, {"expires", std::int64_t{3600}}}}};
+}
+
+std::string storedText(UserDefaults& defaults) {
+  std::optional<Data> bytes = defaults.data(kLoginUserInfoKey);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : "<none>";
+}
+
+class LoginInfoStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    forgetLoginUserInfoCopy();
+    ZephroSdk4TolmarRunner::setSocketManager(socket);
+    socket->log().clear();
+  }
+  void TearDown() override {
+    ZephroSdk4TolmarRunner::setSocketManager(nullptr);
+    forgetLoginUserInfoCopy();
+  }
+  UserDefaults& defaults() { return UserDefaults::standard(); }
+
+  testing::TemporaryStandardUserDefaults store;
+  std::shared_ptr<RecordingSocketManager> socket = std::make_shared<RecordingSocketManager>("s");
+};
+
+TEST_F(LoginInfoStoreTest, ALoginWithATokenStoresBothKeysAndReconnectsWithTheToken) {
+  setLoginUserInfo(defaults(), loginWithToken(std::string("tok-1")));
+  EXPECT_EQ(storedText(defaults()), R"({"name":"ann","userToken":{"accessToken":"tok-1","expires":3600}})");
+  EXPECT_EQ(defaults().string(kLoginUserTokenKey), "tok-1");
+  EXPECT_EQ(socket->log().entries(), (Log{"s.token=tok-1", "s.reconnect"}));
+  EXPECT_EQ(socket->token(), "tok-1");
+}
+
+TEST_F(LoginInfoStoreTest, ALoginWithoutATokenClearsTheTokenButStillReconnects) {
+  defaults().set(kLoginUserTokenKey, std::string("old"));
+  setLoginUserInfo(defaults(), PlainMap{{"name", std::string("ann")}});
+  EXPECT_EQ(defaults().string(kLoginUserTokenKey), std::nullopt);
+  EXPECT_EQ(socket->log().entries(), (Log{"s.token=none", "s.reconnect"}));
+}
+
+TEST_F(LoginInfoStoreTest, AnEmptyTokenIsNotStoredButPassedOnAsEmpty) {
+  setLoginUserInfo(defaults(), loginWithToken(std::string()));
+  EXPECT_EQ(defaults().string(kLoginUserTokenKey), std::nullopt);
+  EXPECT_EQ(socket->log().entries(), (Log{"s.token=", "s.reconnect"}));
+}
+
+TEST_F(LoginInfoStoreTest, LogoutRemovesBothKeys) {
+  setLoginUserInfo(defaults(), loginWithToken(std::string("tok")));
+  setLoginUserInfo(defaults(), std::nullopt);
+  EXPECT_FALSE(defaults().value(kLoginUserInfoKey).has_value());
+  EXPECT_FALSE(defaults().value(kLoginUserTokenKey).has_value());
+  EXPECT_EQ(loginUserInfo(defaults()), std::nullopt);
+  forgetLoginUserInfoCopy();
+  EXPECT_EQ(loginUserInfo(defaults()), std::nullopt);
+}
+
+TEST_F(LoginInfoStoreTest, WithoutASocketManagerOnlyTheStoreChanges) {
+  ZephroSdk4TolmarRunner::setSocketManager(nullptr);
+  socket->log().clear();
+  setLoginUserInfo(defaults(), loginWithToken(std::string("tok")));
+  EXPECT_EQ(defaults().string(kLoginUserTokenKey), "tok");
+  EXPECT_TRUE(socket->log().entries().empty());
+}
+
+TEST_F(LoginInfoStoreTest, SurvivesARestart) {
+  PlainMap info = loginWithToken(std::string("tok"));
+  setLoginUserInfo(defaults(), info);
+  forgetLoginUserInfoCopy();
+  UserDefaults::resetStandardUserDefaults();  // reopens the same file
+  std::optional<PlainMap> read = loginUserInfo(defaults());
+  ASSERT_TRUE(read);
+  EXPECT_TRUE(testing::plainEquals(*read, info));
+}
+
+TEST_F(LoginInfoStoreTest, UnreadableStoredDataReadsAsAbsent) {
+  for (const char* text : {"{", "[1,2]", "\"text\""}) {
+    forgetLoginUserInfoCopy();
+    defaults().set(kLoginUserInfoKey, Data(text, text + std::char_traits<char>::length(text)));
+    EXPECT_EQ(loginUserInfo(defaults()), std::nullopt) << text;
+  }
+  forgetLoginUserInfoCopy();
+  defaults().set(kLoginUserInfoKey, std::string(R"({"a":1})"));  // a string, not data
+  EXPECT_EQ(loginUserInfo(defaults()), std::nullopt);
+}
+
+TEST_F(LoginInfoStoreTest, InfoJSONCannotHoldLivesOnlyInMemory) {
+  PlainMap info{{"when", Date{}}};
+  setLoginUserInfo(defaults(), info);
+  EXPECT_FALSE(defaults().value(kLoginUserInfoKey).has_value());
+  ASSERT_TRUE(loginUserInfo(defaults()));
+  EXPECT_EQ(loginUserInfo(defaults())->count("when"), 1u);
+}
+
+TEST(LoginAccessToken, OnlyAStringInsideAUserTokenObject) {
+  EXPECT_EQ(loginAccessToken(loginWithToken(std::string("t"))), "t");
+  EXPECT_EQ(loginAccessToken({}), std::nullopt);
+  EXPECT_EQ(loginAccessToken(loginWithToken(std::int64_t{5})), std::nullopt);
+  EXPECT_EQ(loginAccessToken(PlainMap{{"userToken", std::string("t")}}), std::nullopt);
+  EXPECT_EQ(loginAccessToken(PlainMap{{"userToken", PlainMap{}}}), std::nullopt);
+  EXPECT_EQ(loginAccessToken(PlainMap{{"accessToken", std::string("t")}}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace zephro

@@ -1,0 +1,28 @@
+#include "zephro/bridge/web_view_invoke.h"
+
+#include "zephro/json/decoder.h"
+#include "zephro/json/encoder.h"
+
+namespace zephro {
+
+bool WebViewInvoke::isValid() const { return scope && !scope->empty() && method && !method->empty(); }
+
+WebViewInvoke WebViewInvoke::decode(const Decoder& decoder) {
+  auto container = decoder.container();
+  WebViewInvoke invoke;
+  invoke.scope = container.decodeIfPresent<std::string>("scope");
+  invoke.method = container.decodeIfPresent<std::string>("method");
+  invoke.params = container.decodeIfPresent<std::map<std::string, AnyCodable>>("params");
+  invoke.invokeId = container.decodeIfPresent<std::int64_t>("invokeId");
+  return invoke;
+}
+
+void WebViewInvoke::encode(Encoder& encoder) const {
+  auto container = encoder.container();
+  container.encodeIfPresent("scope", scope);
+  container.encodeIfPresent("method", method);
+  container.encodeIfPresent("params", params);
+  container.encodeIfPresent("invokeId", invokeId);
+}
+
+}  // namespace zephro

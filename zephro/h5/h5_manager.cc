@@ -1,0 +1,52 @@
+#include "zephro/h5/h5_manager.h"
+
+#include <filesystem>
+
+#include "zephro/bridge/h5_content_web_view.h"
+#include "zephro/bridge/jsb_manager.h"
+#include "zephro/bridge/web_view_provider.h"
+#include "zephro/h5/h5_content_view_stack.h"
+#include "zephro/h5/page_path.h"
+#include "zephro/platform/foundation/bundle.h"
+#include "zephro/scopes/app_jsb.h"
+#include "zephro/scopes/event_forwarder_jsb.h"
+#include "zephro/scopes/view_stack_jsb.h"
+
+namespace zephro {
+
+using platform::foundation::Bundle;
+
+H5Manager& H5Manager::shared() {
+  static H5Manager* manager = new H5Manager;  // lives until the process ends
+  return *manager;
+}
+
+void H5Manager::setup(const std::string& bundlePath) {
+  setBundlePath(bundlePath);
+  JSBManager& scopes = JSBManager::shared();
+  scopes.registerScope(std::make_shared<ViewStackJSB>(), kViewStackScope);
+  scopes.registerScope(std::make_shared<EventForwarderJSB>(), kEventForwarderScope);
+  scopes.registerScope(std::make_shared<AppJSB>(), kAppScope);
+  WebViewProvider::shared();
+}
+
+std::optional<URL> H5Manager::debugUrl(const std::string& page) const {
+  return URL::parse(debugHost_ + "/" + page + "/index.html");
+}
+
+std::optional<URL> H5Manager::pageUrl(const std::string& page) const {
+  if (climbsOutOfBundle(page)) return std::nullopt;
+  return Bundle::kit().urlForResource("index", "html", appendingPathComponent(bundlePath_, page));
+}
+
+std::optional<URL> H5Manager::rootUrl() const {
+  return Bundle::kit().bundleURL().appendingPathComponent(bundlePath_);
+}
+
+std::shared_ptr<H5ContentWebView> H5Manager::webview(const std::shared_ptr<H5ContentViewStack>& viewController) const {
+  std::shared_ptr<H5ContentWebView> webView = WebViewProvider::shared().createWebView();
+  webView->setViewController(viewController);
+  return webView;
+}
+
+}  // namespace zephro

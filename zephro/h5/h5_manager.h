@@ -1,0 +1,61 @@
+// Where pages come from: the page bundle directory inside the kit's resource
+// bundle, or a development server in debug mode.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "zephro/platform/foundation/url.h"
+
+namespace zephro {
+
+class H5ContentViewStack;
+class H5ContentWebView;
+
+// The default page bundle directory, used verbatim (it is never decoded).
+inline constexpr char H5ManagerDefaultDocumentDirectory[] = "aDVjb250ZW50";
+// A development server on the loopback interface; preparation replaces it.
+inline constexpr char H5ManagerDefaultDebugHost[] = "http://127.0.0.1:8080";
+
+class H5Manager {
+ public:
+  // The one instance, made on first use with the defaults.
+  static H5Manager& shared();
+
+  // Relative path of the page bundle inside the kit's resource bundle.
+  const std::string& bundlePath() const { return bundlePath_; }
+  void setBundlePath(std::string bundlePath) { bundlePath_ = std::move(bundlePath); }
+  // Stores `bundlePath`, registers the scopes "window", "event_handler" and
+  // "app" (in that order, replacing earlier ones) and makes sure the web view
+  // provider exists.
+  void setup(const std::string& bundlePath);
+
+  bool isDebug() const { return isDebug_; }
+  void setIsDebug(bool isDebug) { isDebug_ = isDebug; }
+  const std::string& debugHost() const { return debugHost_; }
+  void setDebugHost(std::string host) { debugHost_ = std::move(host); }
+  // The same as setDebugHost: stored unchanged, not validated.
+  void setupDebug(const std::string& host) { setDebugHost(host); }
+
+  // debugHost + "/" + page + "/index.html" joined as plain text; absent when
+  // that is not a URL reference.
+  std::optional<URL> debugUrl(const std::string& page) const;
+  // The page's "index.html" in the page bundle; absent when it does not
+  // exist or the page name climbs out of the bundle ("..").
+  std::optional<URL> pageUrl(const std::string& page) const;
+  // The page bundle directory (existing or not): every page may read below it.
+  std::optional<URL> rootUrl() const;
+
+  // A new content web view bound (weakly) to the page screen that shows it.
+  std::shared_ptr<H5ContentWebView> webview(const std::shared_ptr<H5ContentViewStack>& viewController) const;
+
+ private:
+  H5Manager() = default;
+
+  std::string bundlePath_ = H5ManagerDefaultDocumentDirectory;
+  bool isDebug_ = false;
+  std::string debugHost_ = H5ManagerDefaultDebugHost;
+};
+
+}  // namespace zephro

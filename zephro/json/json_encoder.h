@@ -1,0 +1,30 @@
+// Entry points for encoding a value as compact JSON text (no white space, no
+// sorted keys: object members in the order they were written), or as a tree.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "zephro/json/encoder.h"
+
+namespace zephro {
+
+class JSONEncoder {
+ public:
+  // Throws EncodingError.
+  template <class T>
+  std::string encode(const T& value) const {
+    return dump(encodeTree(value));
+  }
+  template <class T>
+  nlohmann::ordered_json encodeTree(const T& value) const {
+    nlohmann::ordered_json tree;
+    coding_detail::encodeNode(tree, value, nullptr);
+    return tree;
+  }
+
+  // Compact text of a tree whose strings are UTF-8 (which the encoder ensures).
+  static std::string dump(const nlohmann::ordered_json& tree);
+};
+
+}  // namespace zephro

@@ -1,0 +1,13 @@
+#include "zephro/platform/dispatch/main_queue.h"
+
+#include <utility>
+
+namespace zephro::platform::dispatch {
+
+void MainQueue::async(Task task) { mainLoop()->post(std::move(task)); }
+
+void MainQueue::asyncAfter(std::chrono::milliseconds delay, Task task) {
+  mainLoop()->postAfter(delay, std::move(task));
+}
+
+}  // namespace zephro::platform::dispatch

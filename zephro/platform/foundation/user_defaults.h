@@ -1,0 +1,79 @@
+// A persistent key-value store of plain values, kept in SQLite.
+//
+// Values keep their C++ kind: what is stored is read back as the same type
+// (see zephro/json/kinds.h): bool, std::int64_t, std::uint64_t, double,
+// std::string, Number, Date, Data, Null, PlainList and PlainMap, nested at any
+// depth. Narrower integers (int, short, std::int8_t, long long, ...) are read
+// back as std::int64_t / std::uint64_t, float as double, `const char*` as
+// std::string.
+//
+// Every successful write is on disk when it returns (synchronous=FULL, WAL);
+// a file that cannot be read as a store is moved aside and a new one started.
+// Reads come from a cache loaded at open, so writes by other processes to the
+// same file are seen only by a store opened later. All operations are
+// thread-safe.
+#pragma once
+
+#include <any>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "zephro/json/kinds.h"
+
+namespace zephro::platform::foundation {
+
+class KeyValueFile;
+
+class UserDefaults {
+ public:
+  // The application's store, opened on first use at standardStorePath().
+  static UserDefaults& standard();
+  // Where the standard store lives: the file named by ZEPHRO_USER_DEFAULTS_PATH
+  // when set, else the host's choice (setStandardStorePath), else
+  // "user-defaults.sqlite3" in $XDG_CONFIG_HOME/<app id>/ (~/.config/<app id>/).
+  static std::filesystem::path standardStorePath();
+  // The host's choice of file for the standard store; takes effect when the
+  // standard store is next opened (before first use, or after a reset).
+  static void setStandardStorePath(std::filesystem::path file);
+  // Closes the standard store so that the next standard() opens it again
+  // (tests). References obtained earlier stay valid but keep the old store.
+  static void resetStandardUserDefaults();
+
+  // Opens (creating if needed) the store in `file`.
+  explicit UserDefaults(const std::filesystem::path& file);
+  ~UserDefaults();
+  UserDefaults(const UserDefaults&) = delete;
+  UserDefaults& operator=(const UserDefaults&) = delete;
+
+  // The stored value; empty when there is none.
+  std::any value(std::string_view key) const;
+  // The stored string; absent when none is stored or the value is not a string.
+  std::optional<std::string> string(std::string_view key) const;
+  // A stored bool, or a stored number that is not zero; false otherwise.
+  bool boolean(std::string_view key) const;
+  // The stored byte data; absent when none is stored or the value is other.
+  std::optional<Data> data(std::string_view key) const;
+
+  // Stores `value` under `key`; an empty value removes the key. Returns false,
+  // storing nothing, for a kind the store cannot hold (anywhere inside a
+  // collection) or when the write fails.
+  bool set(std::string_view key, const std::any& value);
+  bool remove(std::string_view key);
+  bool removeAll();
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+  mutable std::mutex mutex_;
+  std::unique_ptr<KeyValueFile> file_;
+  std::map<std::string, std::any, std::less<>> cache_;
+};
+
+}  // namespace zephro::platform::foundation

@@ -1,0 +1,86 @@
+// Loaded by WebKit into every web process of the kit's web context. It moves
+// "resource://NAME" requests to the kit's private scheme and confines file://
+// reads of each page to the read-access root its last file load was given.
+
+#include <webkit/webkit-web-process-extension.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "zephro/platform/gtk/extension/request_rules.h"
+#include "zephro/platform/gtk/web_extension_protocol.h"
+
+namespace protocol = zephro::platform::gtk::web_extension_protocol;
+namespace rules = zephro::platform::gtk::extension;
+
+namespace {
+
+// Page id -> read-access root. The UI process announces roots to every web
+// process, so a page keeps its root whichever process it lands in.
+std::map<std::uint64_t, std::string>& readAccessRoots() {
+  static std::map<std::uint64_t, std::string> roots;
+  return roots;
+}
+
+void setReadAccessRoot(std::uint64_t pageId, std::string root) {
+  if (root.empty()) {
+    readAccessRoots().erase(pageId);
+  } else {
+    readAccessRoots()[pageId] = std::move(root);
+  }
+}
+
+std::optional<std::filesystem::path> readAccessRoot(WebKitWebPage* page) {
+  const auto root = readAccessRoots().find(webkit_web_page_get_id(page));
+  if (root == readAccessRoots().end()) return std::nullopt;
+  return std::filesystem::path(root->second);
+}
+
+// Returning TRUE cancels the request.
+gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURIResponse*, gpointer) {
+  const std::string uri = webkit_uri_request_get_uri(request);
+  if (auto privateUri = rules::privateResourceUri(uri)) {
+    webkit_uri_request_set_uri(request, privateUri->c_str());
+    return FALSE;
+  }
+  return !rules::isRequestAllowed(uri, readAccessRoot(page));
+}
+
+void onPageCreated(WebKitWebProcessExtension*, WebKitWebPage* page, gpointer) {
+  g_signal_connect(page, "send-request", G_CALLBACK(onSendRequest), nullptr);
+}
+
+gboolean onUserMessage(WebKitWebProcessExtension*, WebKitUserMessage* message, gpointer) {
+  if (g_strcmp0(webkit_user_message_get_name(message), protocol::kReadAccessRootMessage) != 0) return FALSE;
+  GVariant* parameters = webkit_user_message_get_parameters(message);
+  if (parameters == nullptr || !g_variant_is_of_type(parameters, G_VARIANT_TYPE(protocol::kReadAccessRootMessageType))) {
+    return TRUE;
+  }
+  guint64 pageId = 0;
+  const gchar* root = nullptr;
+  g_variant_get(parameters, "(t&s)", &pageId, &root);
+  setReadAccessRoot(pageId, root);
+  return TRUE;
+}
+
+void loadInitialRoots(const GVariant* data) {
+  auto* roots = const_cast<GVariant*>(data);
+  if (roots == nullptr || !g_variant_is_of_type(roots, G_VARIANT_TYPE(protocol::kInitialRootsType))) return;
+  GVariantIter iter;
+  g_variant_iter_init(&iter, roots);
+  guint64 pageId = 0;
+  const gchar* root = nullptr;
+  while (g_variant_iter_next(&iter, "{t&s}", &pageId, &root)) setReadAccessRoot(pageId, root);
+}
+
+}  // namespace
+
+extern "C" G_MODULE_EXPORT void webkit_web_process_extension_initialize_with_user_data(
+    WebKitWebProcessExtension* extension, const GVariant* data) {
+  loadInitialRoots(data);
+  g_signal_connect(extension, "page-created", G_CALLBACK(onPageCreated), nullptr);
+  g_signal_connect(extension, "user-message-received", G_CALLBACK(onUserMessage), nullptr);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <glib.h>
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <mutex>
+
+#include "zephro/platform/dispatch/main_loop.h"
+
+namespace zephro::platform::gtk {
+
+// The main queue on the default GLib main context, the one GTK runs. Posting
+// works from any thread; tasks run on the thread that iterates the context.
+class GlibMainLoop : public dispatch::MainLoop, public std::enable_shared_from_this<GlibMainLoop> {
+ public:
+  static std::shared_ptr<GlibMainLoop> make();
+
+  void post(dispatch::Task task) override;
+  void postAfter(std::chrono::milliseconds delay, dispatch::Task task) override;
+
+ private:
+  GlibMainLoop() = default;
+  static gboolean runPosted(gpointer weakSelf);
+  // Takes the tasks posted so far; later posts schedule a fresh run.
+  std::deque<dispatch::Task> takePosted();
+
+  std::mutex mutex_;
+  // One queue and a single idle source keep posting order exact.
+  std::deque<dispatch::Task> posted_;
+  bool runScheduled_ = false;
+};
+
+}  // namespace zephro::platform::gtk

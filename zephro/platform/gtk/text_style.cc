@@ -1,0 +1,31 @@
+#include "zephro/platform/gtk/text_style.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zephro::platform::gtk {
+namespace {
+
+guint16 pangoChannel(double fraction) {
+  return static_cast<guint16>(std::lround(std::clamp(fraction, 0.0, 1.0) * 65535));
+}
+
+}  // namespace
+
+void setLabelStyle(GtkLabel* label, const ui::Color& colour, double fontSize) {
+  PangoAttrList* attributes = pango_attr_list_new();
+  pango_attr_list_insert(attributes, pango_attr_foreground_new(pangoChannel(colour.red()), pangoChannel(colour.green()),
+                                                               pangoChannel(colour.blue())));
+  pango_attr_list_insert(attributes, pango_attr_foreground_alpha_new(pangoChannel(colour.alpha())));
+  // Model font sizes are in points of the display, which GTK calls pixels.
+  pango_attr_list_insert(attributes, pango_attr_size_new_absolute(static_cast<int>(std::lround(fontSize * PANGO_SCALE))));
+  gtk_label_set_attributes(label, attributes);
+  pango_attr_list_unref(attributes);
+}
+
+GdkRGBA gdkColour(const ui::Color& colour) {
+  return {static_cast<float>(colour.red()), static_cast<float>(colour.green()), static_cast<float>(colour.blue()),
+          static_cast<float>(colour.alpha())};
+}
+
+}  // namespace zephro::platform::gtk

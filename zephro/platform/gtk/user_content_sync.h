@@ -1,0 +1,49 @@
+#pragma once
+
+#include <webkit/webkit.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "zephro/platform/gtk/gobject_ref.h"
+#include "zephro/platform/web/user_script.h"
+
+namespace zephro::platform::gtk {
+
+// Keeps one web view's content manager equal to the shared configuration's
+// user scripts and handler names. Each web view has its own manager because
+// WebKit's message signal does not say which view posted.
+class UserContentSync {
+ public:
+  using MessageSink = std::function<void(const std::string& name, JSCValue* body)>;
+
+  explicit UserContentSync(MessageSink sink);
+  ~UserContentSync();
+  UserContentSync(const UserContentSync&) = delete;
+  UserContentSync& operator=(const UserContentSync&) = delete;
+
+  WebKitUserContentManager* manager() const { return manager_.get(); }
+
+  // The scripts apply from the next page load on, in the given order.
+  void setUserScripts(const std::vector<web::UserScript>& scripts);
+  void setHandlerNames(const std::vector<std::string>& names);
+
+ private:
+  struct Registration {
+    UserContentSync* owner;
+    std::string name;
+    gulong signal = 0;
+  };
+  static void onMessage(WebKitUserContentManager* manager, JSCValue* body, gpointer registration);
+  void registerHandler(const std::string& name);
+  void unregisterHandler(const std::string& name);
+
+  GObjectRef<WebKitUserContentManager> manager_;
+  MessageSink sink_;
+  std::map<std::string, std::unique_ptr<Registration>> handlers_;
+};
+
+}  // namespace zephro::platform::gtk

@@ -1,0 +1,182 @@
+#include "zephro/platform/gtk/webkit_web_engine.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "zephro/platform/gtk/jsc_value_conversion.h"
+#include "zephro/platform/gtk/web_context.h"
+#include "zephro/platform/gtk/webkit_scheme_task.h"
+
+namespace zephro::platform::gtk {
+namespace {
+
+// Preference keys the engine understands, as the kit sets them.
+constexpr const char* kAllowFileAccessFromFileURLs = "allowFileAccessFromFileURLs";
+constexpr const char* kAllowUniversalAccessFromFileURLs = "allowUniversalAccessFromFileURLs";
+
+std::optional<web::WebError> webErrorOf(const GError* error) {
+  if (error == nullptr) return std::nullopt;
+  return web::WebError{g_quark_to_string(error->domain), error->code};
+}
+
+void finishEvaluation(GObject* view, GAsyncResult* result, gpointer data) {
+  std::unique_ptr<web::JavaScriptCompletion> completion(static_cast<web::JavaScriptCompletion*>(data));
+  GError* error = nullptr;
+  JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
+  auto plain = plainValueOf(value);
+  const auto failure = webErrorOf(error);
+  if (value != nullptr) g_object_unref(value);
+  if (error != nullptr) g_error_free(error);
+  (*completion)(std::move(plain), failure);
+}
+
+}  // namespace
+
+std::shared_ptr<web::WebViewEngine> WebKitWebEngine::make(web::WebView& webView, web::WebViewEngineClient client) {
+  auto engine = std::make_shared<WebKitWebEngine>(std::move(client), webView.isInspectable());
+  engine->syncAll(*webView.configuration());
+  webView.configuration()->addObserver(engine);
+  return engine;
+}
+
+WebKitWebEngine::WebKitWebEngine(web::WebViewEngineClient client, bool inspectable)
+    : client_(std::move(client)),
+      userContent_([this](const std::string& name, JSCValue* body) {
+        client_.didReceiveScriptMessage(name, plainValueOf(body));
+      }),
+      settings_(GObjectRef<WebKitSettings>::adopt(webkit_settings_new())) {
+  webkit_settings_set_enable_developer_extras(settings_.get(), inspectable);
+  view_ = WebContext::shared().createWebView(userContent_.manager(), settings_.get());
+  const GdkRGBA white = {1, 1, 1, 1};
+  webkit_web_view_set_background_color(view_.get(), &white);
+  connectSignals();
+}
+
+WebKitWebEngine::~WebKitWebEngine() {
+  g_signal_handlers_disconnect_by_data(view_.get(), this);
+  WebContext::shared().schemes().removeHandler(view_.get());
+  for (const auto& [scheme, weakTask] : schemeTasks_) {
+    if (auto task = weakTask.lock()) client_.stopURLSchemeTask(scheme, task);
+  }
+}
+
+void WebKitWebEngine::connectSignals() {
+  g_signal_connect(view_.get(), "load-changed", G_CALLBACK(onLoadChanged), this);
+  g_signal_connect(view_.get(), "load-failed", G_CALLBACK(onLoadFailed), this);
+  WebContext::shared().schemes().setHandler(
+      view_.get(), [this](const std::string& scheme, const std::string& pageUri, WebKitURISchemeRequest* request) {
+        startSchemeTask(scheme, pageUri, request);
+      });
+}
+
+void WebKitWebEngine::loadFileURL(const URL& file, const URL& readAccessRoot) {
+  endLoadTimeout();
+  WebContext::shared().readAccessRoots().set(view_.get(), readAccessRoot.fileSystemPath().string());
+  webkit_web_view_load_uri(view_.get(), file.absoluteString().c_str());
+}
+
+void WebKitWebEngine::loadRequest(const web::URLRequest& request) {
+  if (!request.url) return;
+  endLoadTimeout();
+  // A page from the network reads no local files.
+  WebContext::shared().readAccessRoots().set(view_.get(), "");
+  // WebKitGTK has no per-request cache policy: loads follow the protocol's
+  // caching rules, which is the kit's only policy.
+  auto uriRequest = GObjectRef<WebKitURIRequest>::adopt(webkit_uri_request_new(request.url->absoluteString().c_str()));
+  webkit_web_view_load_request(view_.get(), uriRequest.get());
+  pendingTimeout_ = request.timeoutInterval;
+}
+
+// The clock starts once the load has started in the web process: WebKit
+// ignores a stop that comes earlier (while the web process launches, say), and
+// launching is not the server's delay.
+void WebKitWebEngine::startLoadTimeout() {
+  if (!pendingTimeout_) return;
+  std::weak_ptr<WebKitWebEngine> weakSelf = weak_from_this();
+  loadTimeout_.start(*std::exchange(pendingTimeout_, std::nullopt), [weakSelf] {
+    if (auto self = weakSelf.lock()) webkit_web_view_stop_loading(self->view_.get());
+  });
+}
+
+void WebKitWebEngine::endLoadTimeout() {
+  loadTimeout_.cancel();
+  pendingTimeout_.reset();
+}
+
+void WebKitWebEngine::evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) {
+  gpointer data = completion ? new web::JavaScriptCompletion(std::move(completion)) : nullptr;
+  webkit_web_view_evaluate_javascript(view_.get(), script.c_str(), static_cast<gssize>(script.size()), nullptr,
+                                      nullptr, nullptr, data != nullptr ? finishEvaluation : nullptr, data);
+}
+
+void WebKitWebEngine::setInspectable(bool inspectable) {
+  webkit_settings_set_enable_developer_extras(settings_.get(), inspectable);
+}
+
+void WebKitWebEngine::configurationDidChange(const web::WebViewConfiguration& configuration,
+                                             web::ConfigurationChange change) {
+  switch (change) {
+    case web::ConfigurationChange::userScripts:
+      userContent_.setUserScripts(configuration.userContentController().userScripts());
+      break;
+    case web::ConfigurationChange::scriptMessageHandlers:
+      userContent_.setHandlerNames(configuration.userContentController().scriptMessageHandlerNames());
+      break;
+    case web::ConfigurationChange::urlSchemeHandlers:
+      syncSchemes(configuration);
+      break;
+    case web::ConfigurationChange::preferences:
+      syncPreferences(configuration);
+      break;
+  }
+}
+
+void WebKitWebEngine::syncAll(const web::WebViewConfiguration& configuration) {
+  userContent_.setUserScripts(configuration.userContentController().userScripts());
+  userContent_.setHandlerNames(configuration.userContentController().scriptMessageHandlerNames());
+  syncSchemes(configuration);
+  syncPreferences(configuration);
+}
+
+// Requests are routed by view and the model finds the handler when one comes,
+// so the context only has to know every scheme some configuration serves.
+void WebKitWebEngine::syncSchemes(const web::WebViewConfiguration& configuration) {
+  for (const auto& scheme : configuration.urlSchemes()) WebContext::shared().schemes().serve(scheme);
+}
+
+void WebKitWebEngine::syncPreferences(const web::WebViewConfiguration& configuration) {
+  const auto& preferences = configuration.preferences();
+  webkit_settings_set_allow_file_access_from_file_urls(settings_.get(),
+                                                       preferences.boolValue(kAllowFileAccessFromFileURLs));
+  webkit_settings_set_allow_universal_access_from_file_urls(settings_.get(),
+                                                            preferences.boolValue(kAllowUniversalAccessFromFileURLs));
+}
+
+void WebKitWebEngine::startSchemeTask(const std::string& scheme, const std::string& pageUri,
+                                      WebKitURISchemeRequest* request) {
+  auto task = WebKitSchemeTask::make(request, pageUri);
+  std::erase_if(schemeTasks_, [](const auto& entry) { return entry.second.expired(); });
+  schemeTasks_.emplace_back(scheme, task);
+  client_.startURLSchemeTask(scheme, task);
+}
+
+void WebKitWebEngine::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer self) {
+  auto* engine = static_cast<WebKitWebEngine*>(self);
+  if (event == WEBKIT_LOAD_STARTED) {
+    engine->loadFailed_ = false;
+    engine->startLoadTimeout();
+  }
+  if (event != WEBKIT_LOAD_FINISHED) return;
+  engine->endLoadTimeout();
+  // WebKit ends failed loads with "finished" too; only successes count.
+  if (!engine->loadFailed_) engine->client_.didFinishNavigation();
+}
+
+gboolean WebKitWebEngine::onLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError*, gpointer self) {
+  static_cast<WebKitWebEngine*>(self)->loadFailed_ = true;
+  return FALSE;
+}
+
+WebKitWebEngine* webKitEngineOf(web::WebView& webView) { return dynamic_cast<WebKitWebEngine*>(&webView.engine()); }
+
+}  // namespace zephro::platform::gtk

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <any>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "zephro/platform/foundation/url.h"
+#include "zephro/platform/headless/headless_url_scheme_task.h"
+#include "zephro/platform/web/user_script.h"
+#include "zephro/platform/web/web_view.h"
+#include "zephro/platform/web/web_view_engine.h"
+#include "zephro/platform/web/web_view_engine_client.h"
+
+namespace zephro::platform::headless {
+
+enum class LoadKind { file, request };
+
+// One load as the engine received it.
+struct RecordedLoad {
+  LoadKind kind = LoadKind::file;
+  URL url;
+  std::optional<URL> readAccessRoot;  // file loads
+  web::CachePolicy cachePolicy = web::CachePolicy::useProtocolCachePolicy;  // request loads
+  double timeoutInterval = 0;         // request loads
+  // Sources of the user scripts the page would run, oldest first.
+  std::vector<std::string> userScriptSources;
+};
+
+// The default engine: no page is shown and no script runs. It records what a
+// real engine would have been asked to do and lets a test act as the page.
+//
+// Like an engine with one content manager per web view, it keeps its own copy
+// of the configuration's user scripts, handler names and schemes, refreshed
+// only through change notifications; pages see that copy.
+class HeadlessWebEngine : public web::WebViewEngine {
+ public:
+  static std::shared_ptr<HeadlessWebEngine> make(web::WebView& webView, web::WebViewEngineClient client);
+  HeadlessWebEngine(const web::WebViewConfiguration& configuration, web::WebViewEngineClient client,
+                    bool inspectable);
+  ~HeadlessWebEngine() override;
+
+  void loadFileURL(const URL& file, const URL& readAccessRoot) override;
+  void loadRequest(const web::URLRequest& request) override;
+  // Records the script; a given completion is called at once with no value.
+  void evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) override;
+  void setInspectable(bool inspectable) override { inspectable_ = inspectable; }
+  void configurationDidChange(const web::WebViewConfiguration& configuration,
+                              web::ConfigurationChange change) override;
+
+  // What the engine was asked to do, in order.
+  const std::vector<std::string>& evaluatedScripts() const { return evaluatedScripts_; }
+  const std::vector<RecordedLoad>& loads() const { return loads_; }
+  bool isInspectable() const { return inspectable_; }
+
+  // This view's copy of the shared configuration.
+  const std::vector<web::UserScript>& userScripts() const { return userScripts_; }
+  const std::vector<std::string>& scriptMessageHandlerNames() const { return handlerNames_; }
+  const std::vector<std::string>& urlSchemes() const { return schemes_; }
+
+  // The page posts `body` to window.webkit.messageHandlers[name]. Returns
+  // whether a handler received it (a page cannot reach an unregistered name).
+  bool postScriptMessage(const std::string& name, std::any body);
+  // The page requests `url`; the task shows what the handler answered (so far:
+  // a handler may keep the task and answer later). A scheme this view does not
+  // serve fails with an unsupported-URL error, as the page would see it.
+  std::shared_ptr<HeadlessURLSchemeTask> runURLSchemeTask(const URL& url);
+  std::shared_ptr<HeadlessURLSchemeTask> runURLSchemeTask(const std::string& scheme, web::URLRequest request);
+  // The page gives up a request it made (navigated away, cancelled the fetch).
+  void stopURLSchemeTask(const std::shared_ptr<HeadlessURLSchemeTask>& task);
+  // The main frame finishes loading.
+  void finishNavigation();
+
+ private:
+  void syncUserScripts(const web::WebViewConfiguration& configuration);
+  void syncHandlerNames(const web::WebViewConfiguration& configuration);
+  void syncSchemes(const web::WebViewConfiguration& configuration);
+  // Records a load with the user scripts in force now.
+  RecordedLoad& startLoad(LoadKind kind, const URL& url);
+  bool servesScheme(const std::string& scheme) const;
+
+  web::WebViewEngineClient client_;
+  bool inspectable_;
+  std::vector<web::UserScript> userScripts_;
+  std::vector<std::string> handlerNames_;
+  std::vector<std::string> schemes_;
+  std::vector<std::string> evaluatedScripts_;
+  std::vector<RecordedLoad> loads_;
+  std::vector<std::weak_ptr<HeadlessURLSchemeTask>> tasks_;
+};
+
+// The headless engine of `webView` (made now if it has none yet); null when
+// another backend made its engine.
+HeadlessWebEngine* engineOf(web::WebView& webView);
+
+}  // namespace zephro::platform::headless

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace zephro::platform::web {
+
+// When a user script runs relative to the page's own scripts.
+enum class InjectionTime {
+  atDocumentStart,  // after the document element exists, before any page script
+  atDocumentEnd,    // once the document has been parsed, before subresources finish
+};
+
+// A script the engine runs in every page it loads, in the order added.
+struct UserScript {
+  std::string source;
+  InjectionTime injectionTime = InjectionTime::atDocumentStart;
+  bool forMainFrameOnly = true;
+
+  bool operator==(const UserScript&) const = default;
+};
+
+}  // namespace zephro::platform::web

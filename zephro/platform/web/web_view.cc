@@ -1,0 +1,60 @@
+#include "zephro/platform/web/web_view.h"
+
+#include <sstream>
+#include <utility>
+
+namespace zephro::platform::web {
+
+WebView::WebView(ui::Rect frame, std::shared_ptr<WebViewConfiguration> configuration)
+    : ui::View(frame),
+      configuration_(configuration ? std::move(configuration) : WebViewConfiguration::make()) {}
+
+std::shared_ptr<WebView> WebView::make(ui::Rect frame, std::shared_ptr<WebViewConfiguration> configuration) {
+  return std::make_shared<WebView>(frame, std::move(configuration));
+}
+
+void WebView::loadFileURL(const URL& file, const URL& readAccessRoot) {
+  if (!file.isFileURL() || !readAccessRoot.isFileURL()) return;
+  url_ = file;
+  engine().loadFileURL(file, readAccessRoot);
+}
+
+void WebView::loadRequest(const URLRequest& request) {
+  if (!request.url) return;
+  url_ = request.url;
+  engine().loadRequest(request);
+}
+
+void WebView::evaluateJavaScript(const std::string& script, JavaScriptCompletion completion) {
+  engine().evaluateJavaScript(script, std::move(completion));
+}
+
+void WebView::setInspectable(bool inspectable) {
+  inspectable_ = inspectable;
+  engine().setInspectable(inspectable);
+}
+
+std::string WebView::className() const { return "WebView"; }
+
+std::string WebView::description() const {
+  std::ostringstream text;
+  text << '<' << className() << ' ' << static_cast<const void*>(this);
+  if (url_) text << "; url=" << url_->absoluteString();
+  text << '>';
+  return text.str();
+}
+
+WebViewEngine& WebView::engine() {
+  if (!engine_) {
+    engine_ = makeEngine(*this, WebViewEngineClient(sharedWebView()));
+    configuration_->addObserver(engine_);
+  }
+  return *engine_;
+}
+
+std::shared_ptr<WebView> WebView::sharedWebView() {
+  // Empty while still being constructed or when not owned by a shared pointer.
+  return std::static_pointer_cast<WebView>(weak_from_this().lock());
+}
+
+}  // namespace zephro::platform::web

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <any>
+#include <memory>
+#include <string>
+
+namespace zephro::platform::web {
+
+class URLSchemeTask;
+class WebView;
+
+// How an engine reports what its page does. Each report reaches the model's
+// handlers and delegates, with this web view; once the view is gone, reports
+// are dropped (scheme tasks are stopped).
+class WebViewEngineClient {
+ public:
+  explicit WebViewEngineClient(std::weak_ptr<WebView> webView);
+
+  // The page posted `body` to the handler `name`; the configuration's handler
+  // of that name receives it. Returns whether a handler took it.
+  bool didReceiveScriptMessage(const std::string& name, std::any body) const;
+  // The page requested a resource of `scheme`; the configuration's handler of
+  // that scheme gets the task, a scheme without one fails it (unsupported URL).
+  void startURLSchemeTask(const std::string& scheme, const std::shared_ptr<URLSchemeTask>& task) const;
+  // The page no longer wants the resource; the task drops later answers.
+  void stopURLSchemeTask(const std::string& scheme, const std::shared_ptr<URLSchemeTask>& task) const;
+  // The main frame finished loading.
+  void didFinishNavigation() const;
+
+  std::shared_ptr<WebView> webView() const { return webView_.lock(); }
+
+ private:
+  std::weak_ptr<WebView> webView_;
+};
+
+}  // namespace zephro::platform::web

@@ -1,0 +1,45 @@
+// The runner's preparation and home screen.
+#include <optional>
+#include <string>
+
+#include "zephro/h5/h5_manager.h"
+#include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/platform/ui/navigation_controller.h"
+#include "zephro/screens/zp_root_view_controller.h"
+#include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
+
+namespace zephro {
+
+namespace {
+
+constexpr char kDefaultBundlePath[] = "dist";
+constexpr char kDebugHostKey[] = "h5DebugHost";
+constexpr char kIsDebugKey[] = "h5IsDebug";
+
+// A stored host without a scheme ("192.168.1.5:8080") is plain HTTP; none
+// stored means no debug host at all.
+std::string debugHostFrom(const std::optional<std::string>& stored) {
+  if (!stored) return {};
+  return stored->rfind("http", 0) == 0 ? *stored : "http://" + *stored;
+}
+
+}  // namespace
+
+void ZephroSdk4TolmarRunner::prepare() {
+  H5Manager& manager = H5Manager::shared();
+  manager.setup(kDefaultBundlePath);
+  platform::foundation::UserDefaults& defaults = platform::foundation::UserDefaults::standard();
+  manager.setDebugHost(debugHostFrom(defaults.string(kDebugHostKey)));
+  manager.setIsDebug(defaults.boolean(kIsDebugKey));
+}
+
+void ZephroSdk4TolmarRunner::openSdkHome(platform::ui::ViewController& host) {
+  auto root = ZPRootViewController::make();
+  if (auto navigation = host.navigationController()) {
+    navigation->pushViewController(root, true);
+  } else {
+    host.present(platform::ui::NavigationController::make(root), true);
+  }
+}
+
+}  // namespace zephro
