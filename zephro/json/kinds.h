@@ -41,7 +41,7 @@ using PlainMap = std::map<std::string, std::any>;
 // A boxed number that remembers the C type it was made from, by a one-character
 // type code: 'B' bool, 'c' signed char, 's' short, 'i' int, 'l' long (32-bit
 // code), 'q' long long, 'C' 'S' 'I' 'L' 'Q' their unsigned twins, 'f' float,
-// 'd' double. Values read back from the user-defaults store come as numbers.
+// 'd' double.
 class Number {
  public:
   static Number ofBool(bool v) { return Number('B', v ? 1 : 0, v ? 1u : 0u, v ? 1.0 : 0.0); }

@@ -63,6 +63,7 @@ TEST_F(CapturePipelineTest, StillImageWithCodeIsRecognisedOnceThenAgainAfterRest
     for (const auto& code : batch.codes) texts.push_back(code.text);
     batches.push_back(texts);
   });
+  std::this_thread::sleep_for(300ms);  // a busy main thread: batches queue up meanwhile
   ASSERT_TRUE(runUntil([&] { return !batches.empty(); }));
   runFor(500ms);
   ASSERT_EQ(batches, (std::vector<std::vector<std::string>>{{"abc"}}));
@@ -92,17 +93,18 @@ TEST_F(CapturePipelineTest, SlowDecodingDropsFramesWhileThePreviewKeepsItsPace) 
     std::this_thread::sleep_for(kDecodeTime);
     return std::vector<DecodedCode>{{"slow"}};
   };
+  constexpr auto kRunTime = 2s;
   int batches = 0;
   int previews = 0;
-  const auto started = std::chrono::steady_clock::now();
   auto camera = startStill({}, options);
   camera->setCodesHandler([&](const CodeBatch&) { ++batches; });
   camera->setPreviewHandler([&](VideoFrame) { ++previews; });
-  ASSERT_TRUE(runUntil([&] { return previews >= 30; }));
+  runFor(kRunTime);
   camera->stop();
-  const auto elapsed = std::chrono::steady_clock::now() - started;
-  // Every frame reaches the preview; the decoder sees only what it has time for.
-  EXPECT_LE(reads, elapsed / kDecodeTime + 2);
+  // The 30 fps preview keeps most of its pace (a loaded machine gets slack);
+  // the decoder sees only what it has time for, one batch per frame read.
+  EXPECT_GE(previews, 30);  // of 60 frames
+  EXPECT_LE(reads, kRunTime / kDecodeTime + 2);
   EXPECT_LE(batches, reads);
 }
 
