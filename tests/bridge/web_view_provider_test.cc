@@ -43,16 +43,12 @@ class WebViewProviderTest : public ::testing::Test {
   std::shared_ptr<H5ContentWebView> webView = provider.createWebView();
 };
 
-TEST_F(WebViewProviderTest, SharedConfigurationServesTheBridgeAndTheResourceScheme) {
+TEST_F(WebViewProviderTest, WebViewsShareTheBridgeConfigurationAndAreSetUpForPages) {
   auto configuration = provider.webviewConfiguration();
   EXPECT_EQ(configuration->userContentController().scriptMessageHandlerNames(), std::vector<std::string>{"jsb"});
   EXPECT_EQ(configuration->urlSchemes(), std::vector<std::string>{"resource"});
   EXPECT_TRUE(configuration->preferences().boolValue("allowFileAccessFromFileURLs"));
   EXPECT_EQ(webView->configuration(), configuration);
-}
-
-TEST_F(WebViewProviderTest, WebViewsAreSetUpForPages) {
-  EXPECT_EQ(webView->frame(), platform::ui::Rect::zero());
   EXPECT_EQ(webView->scrollView().contentInsetAdjustmentBehavior, web::ContentInsetAdjustmentBehavior::never);
   EXPECT_FALSE(webView->scrollView().alwaysBounceVertical);
   EXPECT_EQ(webView->backgroundColor(), platform::ui::Color::white());

@@ -60,13 +60,6 @@ TEST_F(PageScreenTest, WebAddressesLoadDirectlyWithTheBarShownAndNoQuery) {
   EXPECT_EQ(loads[0].timeoutInterval, 60);
 }
 
-TEST_F(PageScreenTest, TheWebViewFillsTheViewOnLayout) {
-  auto screen = push("home");
-  window->layoutIfNeeded();
-  EXPECT_EQ(screen->webview()->frame(), screen->view()->bounds());
-  EXPECT_GT(screen->view()->bounds().width(), 0);
-}
-
 TEST_F(PageScreenTest, EveryAppearanceSendsReloadThePopIncluded) {
   auto lower = push("A");
   EXPECT_EQ(scriptsOf(*lower->webview()), (std::vector<std::string>{kReload}));
@@ -82,13 +75,6 @@ TEST_F(PageScreenTest, TheBarRuleIsAppliedAgainOnEachAppearance) {
   EXPECT_FALSE(navigation->isNavigationBarHidden());
   navigation->popViewController(false);
   EXPECT_TRUE(navigation->isNavigationBarHidden());
-}
-
-TEST_F(PageScreenTest, BackActionPopsTheTopScreen) {
-  push("A");
-  auto upper = push("B");
-  upper->backAction();
-  EXPECT_EQ(stackNames(), (std::vector<std::string>{"host", "A"}));
 }
 
 struct EventCase {
@@ -135,13 +121,6 @@ TEST_F(PageScreenTest, EventTextsReachThePageExactlyAndCannotRunCode) {
                 R"(window.__eventBus.emit('x', '\'); alert(1); (\''))"}));
 }
 
-TEST_F(PageScreenTest, NotificationsWithoutAnEventAreIgnored) {
-  auto screen = push("A");
-  std::size_t seen = scriptsOf(*screen->webview()).size();
-  NotificationCenter::defaultCenter().post(kJSBForwardEventNotification, std::string("cart"));
-  EXPECT_TRUE(scriptsSince(*screen->webview(), seen).empty());
-}
-
 TEST_F(PageScreenTest, EventsPostedOffTheMainThreadArriveOnTheMainThread) {
   auto screen = push("A");
   std::size_t seen = scriptsOf(*screen->webview()).size();
@@ -164,17 +143,6 @@ TEST_F(PageScreenTest, AScreenGoneBeforeTheMainThreadDeliversIsLeftAlone) {
   }
   EXPECT_TRUE(gone.expired());
   loop->drain();
-}
-
-TEST_F(PageScreenTest, ADestroyedScreenStopsObserving) {
-  std::weak_ptr<H5ContentViewController> gone;
-  {
-    auto screen = H5ContentViewController::make("A", std::nullopt);
-    screen->view();
-    gone = screen;
-  }
-  EXPECT_TRUE(gone.expired());
-  postEvent(EventModel{"cart", "2", {}, {}});
 }
 
 TEST_F(PageScreenTest, GetPageParamsAnswersTheWholeParams) {

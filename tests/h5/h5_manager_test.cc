@@ -51,21 +51,6 @@ TEST_F(H5ManagerTest, RootUrlIsTheBundleDirectoryWithTheBundlePath) {
   manager.setBundlePath("dist");
 }
 
-TEST_F(H5ManagerTest, SetupRegistersFreshScopesUnderTheirNames) {
-  auto before = JSBManager::shared().scopeMap();
-  manager.setup("pages");
-  auto after = JSBManager::shared().scopeMap();
-  EXPECT_EQ(manager.bundlePath(), "pages");
-  for (const char* scope : {kViewStackScope, kEventForwarderScope, kAppScope}) {
-    ASSERT_TRUE(after.count(scope)) << scope;
-    EXPECT_NE(after[scope], before[scope]) << scope;
-  }
-  EXPECT_TRUE(std::dynamic_pointer_cast<ViewStackJSB>(after[kViewStackScope]));
-  EXPECT_TRUE(std::dynamic_pointer_cast<EventForwarderJSB>(after[kEventForwarderScope]));
-  EXPECT_TRUE(std::dynamic_pointer_cast<AppJSB>(after[kAppScope]));
-  manager.setBundlePath("dist");
-}
-
 TEST_F(H5ManagerTest, EveryWebViewIsNewAndKnowsItsScreen) {
   auto screen = H5ContentViewController::make();
   auto first = manager.webview(screen);

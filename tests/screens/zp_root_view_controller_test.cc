@@ -128,23 +128,6 @@ TEST_F(RootScreenTest, ReturningToTheForegroundReconnectsAndReloadsEveryPage) {
   EXPECT_EQ(events.events(), (std::vector<EventModel>{EventModel{"reload", {}, {}, {}}}));
 }
 
-TEST_F(RootScreenTest, ReturningToTheForegroundWithoutASocketStillReloads) {
-  auto root = openHome();
-  ZephroSdk4TolmarRunner::setSocketManager(nullptr);
-  testing::ForwardedEvents events;
-  platform::ui::Application::postWillEnterForeground();
-  EXPECT_EQ(events.events().size(), 1u);
-}
-
-TEST_F(RootScreenTest, SocketMessagesGoThroughTheFilter) {
-  auto root = openHome();
-  testing::ForwardedEvents events;
-  root->onReceived(R"({"messageType":"DeviceReport","name":"Normal","data":{"identify":"x"}})");
-  root->onReceived(R"({"messageType":"Other"})");
-  ASSERT_EQ(events.events().size(), 1u);
-  EXPECT_EQ(events.events()[0].eventName, "deviceEvent");
-}
-
 // The order matters: a page reacting to the disconnect must no longer find
 // the root screen, and the root must no longer react to notifications.
 TEST_F(RootScreenTest, DestructionClearsCurrentThenStopsObservingThenDisconnects) {

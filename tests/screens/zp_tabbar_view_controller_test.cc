@@ -77,15 +77,5 @@ TEST_F(TabbarTest, MadeWithoutBuildingTabsKeepsTheTableOnly) {
   EXPECT_EQ(screen->tabbarTopLine(), screen->tabbarTopLine());
 }
 
-TEST_F(TabbarTest, InsideTheRootEachTabFindsTheRootsNavigation) {
-  auto root = openHome();
-  platform::foundation::NotificationCenter::defaultCenter().post("login-state-changed", std::string("native/tabbar"));
-  auto tabs = std::dynamic_pointer_cast<ZPTabbarViewController>(root->child());
-  ASSERT_TRUE(tabs);
-  auto first = std::dynamic_pointer_cast<H5ContentViewController>(tabs->viewControllers()[0]);
-  EXPECT_EQ(first->navigationController(), navigation);
-  EXPECT_EQ(testing::loadsOf(*first->webview()).size(), 1u);
-}
-
 }  // namespace
 }  // namespace zephro

@@ -101,18 +101,5 @@ TEST_F(KitFlowTest, LogInOpenPagesForwardEventsScanAndLogOut) {
   EXPECT_EQ(socket->token(), std::nullopt);
 }
 
-TEST_F(KitFlowTest, AStoredLoginOpensTheSmartHomeAndForegroundReloadsIt) {
-  storeToken("T1");
-  root = openHome();
-  auto page = topPage();
-  ASSERT_EQ(page->pageName(), "smarthome");
-  std::size_t seen = scriptsOf(*page->webview()).size();
-  platform::ui::Application::postWillEnterForeground();
-  EXPECT_EQ(scriptsSince(*page->webview(), seen), Names{"window.__eventBus.emit('reload', '')"});
-  pageCalls(R"({"scope":"app","method":"getToken","invokeId":2})");
-  EXPECT_EQ(responsesOf(*page->webview()),
-            Names{R"(window.__jsb.onResponse({"responseBody":{"token":"T1"},"success":true}, 2))"});
-}
-
 }  // namespace
 }  // namespace zephro

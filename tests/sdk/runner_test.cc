@@ -26,10 +26,6 @@ class RunnerTest : public ::testing::Test {
   std::shared_ptr<RecordingSocketManager> second = std::make_shared<RecordingSocketManager>("b", log);
 };
 
-TEST_F(RunnerTest, CloudConfigIsOneInstance) {
-  EXPECT_EQ(&ZephroSdk4TolmarRunner::cloudConfig(), &ZephroSdk4TolmarRunner::cloudConfig());
-}
-
 TEST_F(RunnerTest, HandOverDisconnectsAndDetachesThePreviousBeforeTheNewGetsTheSharedDelegate) {
   ZephroSdk4TolmarRunner::setSocketManager(first);
   auto sharedDelegate = first->delegate();

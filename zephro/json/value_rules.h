@@ -1,7 +1,7 @@
 // The rules the JSON value wrappers apply to their held value (a std::any).
 // Each lives in its own source file: value_equality.cc, value_hashing.cc,
-// value_description.cc, decoding_ladder.cc, encoding_ladder.cc,
-// literal_map_rules.cc.
+// value_description.cc, decoding_ladder.cc, plain_value_reader.cc,
+// encoding_ladder.cc, literal_map_rules.cc.
 #pragma once
 
 #include <any>

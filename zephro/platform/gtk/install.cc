@@ -2,7 +2,6 @@
 
 #include "zephro/platform/dispatch/main_loop.h"
 #include "zephro/platform/gtk/capture/install_camera.h"
-#include "zephro/platform/gtk/capture/install_camera.h"
 #include "zephro/platform/gtk/glib_main_loop.h"
 #include "zephro/platform/gtk/gtk_renderer.h"
 #include "zephro/platform/gtk/kit_style.h"
@@ -29,7 +28,6 @@ void install(GtkApplication* application) {
   dispatch::setMainLoop(GlibMainLoop::make());
   ui::setRenderer(std::make_shared<GtkRenderer>());
   web::setEngineFactory(WebKitWebEngine::make);
-  installCamera();
   installCamera();
   setWindowApplication(application);
   adoptDisplayScale();

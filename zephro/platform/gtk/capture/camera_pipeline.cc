@@ -186,7 +186,7 @@ void CameraPipeline::postPreviewDelivery() {
 void CameraPipeline::postCodes(CodeBatch batch, std::uint64_t generation) {
   dispatch::MainQueue::async([weak = weak_from_this(), batch = std::move(batch), generation] {
     auto self = weak.lock();
-    if (!self || !self->codesHandler_) return;
+    if (!self || self->generation_ != generation || !self->codesHandler_) return;
     self->codesHandler_(batch);
   });
 }
