@@ -25,11 +25,6 @@ class EchoScope : public JSBImplement {
   }
 };
 
-std::shared_ptr<H5ContentWebView>& webView() {
-  static auto* view = new std::shared_ptr<H5ContentWebView>;
-  return *view;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -40,14 +35,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static std::size_t runs = 0;
-  // The headless engine keeps every script it ran: start afresh now and then.
-  if (runs++ % 4096 == 0) webView() = WebViewProvider::shared().createWebView();
-  auto* engine = platform::headless::engineOf(*webView());
-  std::size_t before = engine->evaluatedScripts().size();
+  // A web view per input: the headless engine keeps every script it ran, and
+  // memory kept across inputs would set off the leak checks.
+  auto webView = WebViewProvider::shared().createWebView();
+  auto* engine = platform::headless::engineOf(*webView);
   engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
-  for (std::size_t i = before; i < engine->evaluatedScripts().size(); ++i) {
-    if (engine->evaluatedScripts()[i].rfind("window.__jsb.onResponse(", 0) != 0) std::abort();
+  for (const std::string& script : engine->evaluatedScripts()) {
+    if (script.rfind("window.__jsb.onResponse(", 0) != 0) std::abort();
   }
   return 0;
 }

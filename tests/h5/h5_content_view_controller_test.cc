@@ -37,7 +37,8 @@ class PageScreenTest : public KitTest {
 };
 
 TEST_F(PageScreenTest, LoadingTheViewSetsUpTheScreenAndLoadsThePage) {
-  auto screen = push("detail", H5ContentViewController::Params{{"params", AnyCodable(PlainMap{{"id", std::int64_t{3}}})}});
+  auto screen =
+      push("detail", H5ContentViewController::Params{{"params", AnyCodable(PlainMap{{"id", std::int64_t{3}}})}});
   EXPECT_EQ(screen->queryString(), "?id=3");
   EXPECT_EQ(screen->view()->backgroundColor(), ui::Color::white());
   EXPECT_EQ(screen->navigationItem().backButtonTitle, "返回");
@@ -51,8 +52,8 @@ TEST_F(PageScreenTest, LoadingTheViewSetsUpTheScreenAndLoadsThePage) {
 }
 
 TEST_F(PageScreenTest, WebAddressesLoadDirectlyWithTheBarShownAndNoQuery) {
-  auto screen = push("https://example.test/p", H5ContentViewController::Params{
-                                                   {"params", AnyCodable(PlainMap{{"id", std::int64_t{3}}})}});
+  auto screen = push("https://example.test/p",
+                     H5ContentViewController::Params{{"params", AnyCodable(PlainMap{{"id", std::int64_t{3}}})}});
   EXPECT_FALSE(navigation->isNavigationBarHidden());
   auto loads = testing::loadsOf(*screen->webview());
   ASSERT_EQ(loads.size(), 1u);
@@ -100,25 +101,24 @@ TEST_P(EventRoutingTest, SenderAndReceiverDecideWhoGetsTheEvent) {
   EXPECT_EQ(scriptsSince(*b->webview(), seenB), expected(GetParam().reachesB));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routing, EventRoutingTest,
-    ::testing::Values(EventCase{"Everyone", std::nullopt, std::nullopt, true, true},
-                      EventCase{"EmptyReceiverIsEveryone", std::nullopt, "", true, true},
-                      EventCase{"OnlyTheReceiver", std::nullopt, "B", false, true},
-                      EventCase{"AllButTheSender", "A", std::nullopt, false, true},
-                      EventCase{"SenderNamingItselfAsReceiver", "A", "A", false, false},
-                      EventCase{"UnknownReceiver", std::nullopt, "Z", false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Routing, EventRoutingTest,
+                         ::testing::Values(EventCase{"Everyone", std::nullopt, std::nullopt, true, true},
+                                           EventCase{"EmptyReceiverIsEveryone", std::nullopt, "", true, true},
+                                           EventCase{"OnlyTheReceiver", std::nullopt, "B", false, true},
+                                           EventCase{"AllButTheSender", "A", std::nullopt, false, true},
+                                           EventCase{"SenderNamingItselfAsReceiver", "A", "A", false, false},
+                                           EventCase{"UnknownReceiver", std::nullopt, "Z", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PageScreenTest, EventTextsReachThePageExactlyAndCannotRunCode) {
   auto screen = push("A");
   std::size_t seen = scriptsOf(*screen->webview()).size();
   postEvent(EventModel{"device'Event", R"({"name":"it's","note":"a\"b\nc"})", {}, {}});
   postEvent(EventModel{"x", "'); alert(1); ('", {}, {}});
-  EXPECT_EQ(scriptsSince(*screen->webview(), seen),
-            (std::vector<std::string>{
-                R"(window.__eventBus.emit('device\'Event', '{"name":"it\'s","note":"a\\"b\\nc"}'))",
-                R"(window.__eventBus.emit('x', '\'); alert(1); (\''))"}));
+  EXPECT_EQ(
+      scriptsSince(*screen->webview(), seen),
+      (std::vector<std::string>{R"(window.__eventBus.emit('device\'Event', '{"name":"it\'s","note":"a\\"b\\nc"}'))",
+                                R"(window.__eventBus.emit('x', '\'); alert(1); (\''))"}));
 }
 
 TEST_F(PageScreenTest, EventsPostedOffTheMainThreadArriveOnTheMainThread) {
@@ -146,13 +146,15 @@ TEST_F(PageScreenTest, AScreenGoneBeforeTheMainThreadDeliversIsLeftAlone) {
 }
 
 TEST_F(PageScreenTest, GetPageParamsAnswersTheWholeParams) {
-  auto screen = push("detail", H5ContentViewController::Params{{"route", "detail"}, {"params", AnyCodable(PlainMap{{"id", std::int64_t{7}}})}});
+  auto screen = push("detail", H5ContentViewController::Params{
+                                   {"route", "detail"}, {"params", AnyCodable(PlainMap{{"id", std::int64_t{7}}})}});
   postBridgeMessage(*screen->webview(), R"({"scope":"currentPage","method":"getPageParams","invokeId":4})");
   auto bare = push("B");
   postBridgeMessage(*bare->webview(), R"({"scope":"currentPage","method":"getPageParams","invokeId":5})");
-  EXPECT_EQ(responsesOf(*screen->webview()),
-            (std::vector<std::string>{
-                R"(window.__jsb.onResponse({"responseBody":{"params":{"id":7},"route":"detail"},"success":true}, 4))"}));
+  EXPECT_EQ(
+      responsesOf(*screen->webview()),
+      (std::vector<std::string>{
+          R"(window.__jsb.onResponse({"responseBody":{"params":{"id":7},"route":"detail"},"success":true}, 4))"}));
   EXPECT_EQ(responsesOf(*bare->webview()),
             (std::vector<std::string>{R"(window.__jsb.onResponse({"success":true}, 5))"}));
 }

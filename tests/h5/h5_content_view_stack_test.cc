@@ -43,9 +43,9 @@ TEST_P(PopArithmeticTest, RemovesTheTopmostScreensButNeverTheLastOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, PopArithmeticTest,
-    ::testing::Values(PopCase{"Zero", 0, {"host", "A"}}, PopCase{"One", 1, {"host", "A"}},
-                      PopCase{"Two", 2, {"host"}}, PopCase{"MinusTwo", -2, {"host"}},
-                      PopCase{"Three", 3, {"host", "A", "B"}}, PopCase{"Four", 4, {"host", "A", "B"}},
+    ::testing::Values(PopCase{"Zero", 0, {"host", "A"}}, PopCase{"One", 1, {"host", "A"}}, PopCase{"Two", 2, {"host"}},
+                      PopCase{"MinusTwo", -2, {"host"}}, PopCase{"Three", 3, {"host", "A", "B"}},
+                      PopCase{"Four", 4, {"host", "A", "B"}},
                       PopCase{"Largest", std::numeric_limits<std::int64_t>::max(), {"host", "A", "B"}},
                       PopCase{"MostNegative", std::numeric_limits<std::int64_t>::min(), {"host", "A", "B"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -68,8 +68,8 @@ TEST_F(ViewStackTest, TheAnimatedFlagIsPassedOn) {
 
 TEST_F(ViewStackTest, NavigateToPushesANewPageScreenWithItsQuery) {
   auto caller = pushPages({"A"});
-  caller->navigateTo("detail", H5ContentViewController::Params{{"params", AnyCodable(PlainMap{{"id", std::int64_t{3}}})}},
-                     false);
+  caller->navigateTo("detail",
+                     H5ContentViewController::Params{{"params", AnyCodable(PlainMap{{"id", std::int64_t{3}}})}}, false);
   auto opened = std::dynamic_pointer_cast<H5ContentViewController>(top());
   ASSERT_TRUE(opened);
   EXPECT_EQ(opened->pageName(), "detail");

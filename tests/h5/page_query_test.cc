@@ -18,13 +18,14 @@ TEST(PageQueryTest, OnlyANonEmptyNestedObjectMakesAQuery) {
 }
 
 TEST(PageQueryTest, ValuesAppearAsPlainText) {
-  auto query = pageQueryText(Params{
-      {"params", object({{"a", std::int64_t{1}}, {"b", true}, {"c", 2.5}, {"d", std::string("text")}})}});
+  auto query = pageQueryText(
+      Params{{"params", object({{"a", std::int64_t{1}}, {"b", true}, {"c", 2.5}, {"d", std::string("text")}})}});
   EXPECT_EQ(query, "?a=1&b=true&c=2.5&d=text");
 }
 
 TEST(PageQueryTest, TextsThatAQueryCannotHoldArePercentEncoded) {
-  auto query = pageQueryText(Params{{"params", object({{"name", std::string("张 三&x=1#y")}, {"k+=", std::string("50%")}})}});
+  auto query =
+      pageQueryText(Params{{"params", object({{"name", std::string("张 三&x=1#y")}, {"k+=", std::string("50%")}})}});
   EXPECT_EQ(query, "?k%2B%3D=50%25&name=%E5%BC%A0%20%E4%B8%89%26x%3D1%23y");
 }
 

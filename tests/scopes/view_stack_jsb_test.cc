@@ -19,7 +19,8 @@ using Names = std::vector<std::string>;
 class ViewStackJSBTest : public KitTest {
  protected:
   void pushPages(std::initializer_list<const char*> pages) {
-    for (const char* page : pages) navigation->pushViewController(H5ContentViewController::make(page, std::nullopt), false);
+    for (const char* page : pages)
+      navigation->pushViewController(H5ContentViewController::make(page, std::nullopt), false);
     renderer->animated.clear();
   }
   void call(const std::string& method, const std::string& params = "") {

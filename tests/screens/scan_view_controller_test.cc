@@ -53,7 +53,8 @@ TEST_F(ScannerTest, TheCaptureChainIsBuiltWithThePreviewBeneathEverything) {
   ASSERT_TRUE(scanner->input());
   EXPECT_EQ(scanner->session()->sessionPreset(), capture::SessionPreset::hd1280x720);
   EXPECT_EQ(scanner->session()->inputs().size(), 1u);
-  EXPECT_EQ(scanner->output()->metadataObjectTypes(), std::vector<capture::MetadataObjectType>{capture::MetadataObjectType::qrCode});
+  EXPECT_EQ(scanner->output()->metadataObjectTypes(),
+            std::vector<capture::MetadataObjectType>{capture::MetadataObjectType::qrCode});
   EXPECT_EQ(scanner->view()->layer().sublayers().at(0), scanner->previewLayer());
   EXPECT_EQ(scanner->previewLayer()->videoGravity(), capture::VideoGravity::resizeAspectFill);
   EXPECT_EQ(scanner->previewLayer()->frame(), scanner->view()->bounds());
@@ -82,16 +83,21 @@ TEST_P(ScannerDeliveryTest, TheFirstDeliveryStopsCallsBackOnceAndPops) {
 
 INSTANTIATE_TEST_SUITE_P(
     Deliveries, ScannerDeliveryTest,
-    ::testing::Values(
-        DeliveryCase{"Code", [] { return capture::MetadataObjects{qr("abc"), qr("second")}; }, "abc"},
-        DeliveryCase{"Empty", [] { return capture::MetadataObjects{}; }, std::nullopt},
-        DeliveryCase{"CodeWithoutText", [] { return capture::MetadataObjects{qr(std::nullopt)}; }, std::nullopt},
-        DeliveryCase{"NotACode",
-                     [] {
-                       return capture::MetadataObjects{std::make_shared<capture::MetadataObject>(capture::MetadataObjectType::face),
-                                                       qr("abc")};
-                     },
-                     std::nullopt}),
+    ::testing::Values(DeliveryCase{"Code",
+                                   [] {
+                                     return capture::MetadataObjects{qr("abc"), qr("second")};
+                                   },
+                                   "abc"},
+                      DeliveryCase{"Empty", [] { return capture::MetadataObjects{}; }, std::nullopt},
+                      DeliveryCase{"CodeWithoutText", [] { return capture::MetadataObjects{qr(std::nullopt)}; },
+                                   std::nullopt},
+                      DeliveryCase{"NotACode",
+                                   [] {
+                                     return capture::MetadataObjects{
+                                         std::make_shared<capture::MetadataObject>(capture::MetadataObjectType::face),
+                                         qr("abc")};
+                                   },
+                                   std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScannerTest, WithoutACallbackTheScannerStillStopsAndPops) {

@@ -27,7 +27,7 @@ class ErrorScreenTest : public KitTest {
   // Shows the error screen as the child of `root`.
   static std::shared_ptr<ZPErrorViewController> showError(ZPRootViewController& root) {
     platform::foundation::NotificationCenter::defaultCenter().post(kLoginStateChangedNotification,
-                                                                  std::string("native/unknown"));
+                                                                   std::string("native/unknown"));
     return std::dynamic_pointer_cast<ZPErrorViewController>(root.child());
   }
 };

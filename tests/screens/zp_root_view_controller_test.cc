@@ -61,19 +61,18 @@ TEST_P(RoutingTableTest, ThePageNameChoosesTheChild) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, RoutingTableTest,
-    ::testing::Values(RouteCase{"Tabbar", "native/tabbar", Shown::tabbar},
-                      RouteCase{"TabbarWithMore", "native/tabbar/more", Shown::tabbar},
-                      RouteCase{"TabbarAfterEmptyPiece", "native//tabbar", Shown::tabbar},
-                      RouteCase{"OtherNative", "native/settings", Shown::error},
-                      RouteCase{"PrefixAlone", "native/", Shown::error},
-                      RouteCase{"PrefixAndSlashes", "native///", Shown::error},
-                      RouteCase{"NativeWithoutSlash", "native", Shown::page},
-                      RouteCase{"Page", "smarthome", Shown::page},
-                      RouteCase{"UpperCasePrefix", "Native/tabbar", Shown::page},
-                      RouteCase{"Empty", "", Shown::error}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Names, RoutingTableTest,
+                         ::testing::Values(RouteCase{"Tabbar", "native/tabbar", Shown::tabbar},
+                                           RouteCase{"TabbarWithMore", "native/tabbar/more", Shown::tabbar},
+                                           RouteCase{"TabbarAfterEmptyPiece", "native//tabbar", Shown::tabbar},
+                                           RouteCase{"OtherNative", "native/settings", Shown::error},
+                                           RouteCase{"PrefixAlone", "native/", Shown::error},
+                                           RouteCase{"PrefixAndSlashes", "native///", Shown::error},
+                                           RouteCase{"NativeWithoutSlash", "native", Shown::page},
+                                           RouteCase{"Page", "smarthome", Shown::page},
+                                           RouteCase{"UpperCasePrefix", "Native/tabbar", Shown::page},
+                                           RouteCase{"Empty", "", Shown::error}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RootScreenTest, WithoutATokenTheLoginPageShowsAndTheSocketDisconnects) {
   auto root = openHome();

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "tests/support/kit_test.h"
+#include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/image.h"
 #include "zephro/platform/ui/screen.h"
-#include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/tab_bar.h"
 
 namespace zephro {

@@ -69,11 +69,11 @@ TEST_F(KitFlowTest, LogInOpenPagesForwardEventsScanAndLogOut) {
     socket->receive(R"({"messageType":"DeviceReport","name":"Normal","data":{"did":"d1"}})");
   }).join();
   loop->drain();
-  EXPECT_EQ(scriptsSince(*detail->webview(), seen),
-            Names{R"(window.__eventBus.emit('deviceEvent', '{"did":"d1"}'))"});
+  EXPECT_EQ(scriptsSince(*detail->webview(), seen), Names{R"(window.__eventBus.emit('deviceEvent', '{"did":"d1"}'))"});
 
   // Page B sends an event to the detail page only, then pops back to it.
-  pageCalls(R"({"scope":"event_handler","method":"forwardEvent","params":{"eventName":"cart","eventData":"2","toPage":"detail"}})");
+  pageCalls(
+      R"({"scope":"event_handler","method":"forwardEvent","params":{"eventName":"cart","eventData":"2","toPage":"detail"}})");
   pageCalls(R"({"scope":"window","method":"popTo","params":{"route":"detail"}})");
   EXPECT_EQ(stackNames(), (Names{"host", "root", "detail"}));
   EXPECT_EQ(scriptsSince(*detail->webview(), seen + 1),

@@ -30,14 +30,13 @@ TEST_P(DebugHostTest, AStoredHostGetsTheHttpSchemeWhenItHasNone) {
   EXPECT_EQ(H5Manager::shared().debugHost(), GetParam().debugHost);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Hosts, DebugHostTest,
-    ::testing::Values(DebugHostCase{"BareAddress", "192.168.1.5:8080", "http://192.168.1.5:8080"},
-                      DebugHostCase{"Http", "http://dev:3000", "http://dev:3000"},
-                      DebugHostCase{"Https", "https://dev", "https://dev"},
-                      DebugHostCase{"UpperCaseScheme", "HTTP://dev", "http://HTTP://dev"},
-                      DebugHostCase{"NoneStored", std::nullopt, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Hosts, DebugHostTest,
+                         ::testing::Values(DebugHostCase{"BareAddress", "192.168.1.5:8080", "http://192.168.1.5:8080"},
+                                           DebugHostCase{"Http", "http://dev:3000", "http://dev:3000"},
+                                           DebugHostCase{"Https", "https://dev", "https://dev"},
+                                           DebugHostCase{"UpperCaseScheme", "HTTP://dev", "http://HTTP://dev"},
+                                           DebugHostCase{"NoneStored", std::nullopt, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KitTest, PrepareReadsTheDebugSwitchAndOverridesTheHostsChoice) {
   H5Manager::shared().setIsDebug(true);

@@ -74,21 +74,8 @@ void H5ContentViewController::loadPage() {
 void H5ContentViewController::forwardEvent(const Notification& notification) {
   const auto* event = std::any_cast<EventModel>(&notification.object);
   if (!event || !reaches(*event, pageName_)) return;
-  if (platform::dispatch::isMainThread()) {
-    deliverForwardedEvent(*event);
-    return;
-  }
-  std::weak_ptr<ViewController> weakSelf = weak_from_this();
-  platform::dispatch::MainQueue::async([weakSelf, event = *event] {
-    if (auto self = std::static_pointer_cast<H5ContentViewController>(weakSelf.lock())) {
-      self->deliverForwardedEvent(event);
-    }
-  });
-}
-
-void H5ContentViewController::deliverForwardedEvent(const EventModel& event) {
-  emitEvent(event.eventName, event.eventData);
-  writeDebugLine(webview()->description() + ", " + event.eventName + ", " + event.eventData.value_or(""));
+  emitEvent(event->eventName, event->eventData);
+  writeDebugLine(webview()->description() + ", " + event->eventName + ", " + event->eventData.value_or(""));
 }
 
 void H5ContentViewController::emitEvent(const std::string& name, const std::optional<std::string>& data) {
@@ -114,15 +101,22 @@ void H5ContentViewController::viewDidLoad() {
   observeForwardedEvents();
 }
 
+// Socket messages may be posted on a host thread: the screen and its web view
+// are reached on the main thread only, and never kept alive from elsewhere.
 void H5ContentViewController::observeForwardedEvents() {
   std::weak_ptr<ViewController> weakSelf = weak_from_this();
-  NotificationCenter::defaultCenter().addObserver(this, kJSBForwardEventNotification,
-                                                  [weakSelf](const Notification& notification) {
-                                                    auto self = weakSelf.lock();
-                                                    if (!self) return;
-                                                    static_cast<H5ContentViewController&>(*self).forwardEvent(
-                                                        notification);
-                                                  });
+  auto forward = [weakSelf](const Notification& notification) {
+    if (auto self = std::static_pointer_cast<H5ContentViewController>(weakSelf.lock()))
+      self->forwardEvent(notification);
+  };
+  NotificationCenter::defaultCenter().addObserver(
+      this, kJSBForwardEventNotification, [forward](const Notification& notification) {
+        if (platform::dispatch::isMainThread()) {
+          forward(notification);
+        } else {
+          platform::dispatch::MainQueue::async([forward, notification] { forward(notification); });
+        }
+      });
 }
 
 void H5ContentViewController::viewWillAppear(bool animated) {

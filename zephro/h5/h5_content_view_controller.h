@@ -50,9 +50,10 @@ class H5ContentViewController : public H5ContentViewStack,
   // Web addresses load directly (the query is not used); page names through
   // loadH5Page with queryString.
   virtual void loadPage();
-  // The observer of "jsb-forward-event": emits the event unless it names this
-  // page as sender or names another page as receiver. Posted off the main
-  // thread, it is delivered on the main queue while the screen lives.
+  // The observer of "jsb-forward-event" (called on the main thread; events
+  // posted elsewhere are delivered through the main queue while the screen
+  // lives): emits the event unless it names this page as sender or another
+  // page as receiver.
   virtual void forwardEvent(const platform::foundation::Notification& notification);
   virtual void emitEvent(const std::string& name, const std::optional<std::string>& data);
   // Pops the top screen of the enclosing navigation controller, animated.
@@ -76,7 +77,6 @@ class H5ContentViewController : public H5ContentViewStack,
  private:
   bool showsWebAddress() const;
   void updateNavigationBarVisibility();
-  void deliverForwardedEvent(const EventModel& event);
   void observeForwardedEvents();
 
   std::string pageName_;

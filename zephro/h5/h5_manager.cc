@@ -39,9 +39,7 @@ std::optional<URL> H5Manager::pageUrl(const std::string& page) const {
   return Bundle::kit().urlForResource("index", "html", appendingPathComponent(bundlePath_, page));
 }
 
-std::optional<URL> H5Manager::rootUrl() const {
-  return Bundle::kit().bundleURL().appendingPathComponent(bundlePath_);
-}
+std::optional<URL> H5Manager::rootUrl() const { return Bundle::kit().bundleURL().appendingPathComponent(bundlePath_); }
 
 std::shared_ptr<H5ContentWebView> H5Manager::webview(const std::shared_ptr<H5ContentViewStack>& viewController) const {
   std::shared_ptr<H5ContentWebView> webView = WebViewProvider::shared().createWebView();

@@ -85,9 +85,12 @@ void scanQRMethod(const InvokeParams& /*params*/, const JSBCallback& callback) {
 
 const std::map<std::string, Method, std::less<>>& methods() {
   static const std::map<std::string, Method, std::less<>> table{
-      {"setLoginUserInfo", setLoginUserInfoMethod}, {"getLoginUserInfo", getLoginUserInfoMethod},
-      {"getToken", getTokenMethod},                 {"setUserDefaults", setUserDefaultsMethod},
-      {"getUserDefaults", getUserDefaultsMethod},   {"scanQR", scanQRMethod},
+      {"setLoginUserInfo", setLoginUserInfoMethod},
+      {"getLoginUserInfo", getLoginUserInfoMethod},
+      {"getToken", getTokenMethod},
+      {"setUserDefaults", setUserDefaultsMethod},
+      {"getUserDefaults", getUserDefaultsMethod},
+      {"scanQR", scanQRMethod},
   };
   return table;
 }

@@ -32,7 +32,8 @@ void ZPErrorViewController::viewDidLoad() {
   stack->setAlignment(ui::StackAlignment::center);
   root->addSubview(stack);
   stack->setTranslatesAutoresizingMaskIntoConstraints(false);
-  ui::LayoutConstraint::activate({ui::LayoutConstraint::centerX(stack, root), ui::LayoutConstraint::centerY(stack, root)});
+  ui::LayoutConstraint::activate(
+      {ui::LayoutConstraint::centerX(stack, root), ui::LayoutConstraint::centerY(stack, root)});
 }
 
 void ZPErrorViewController::backAction() {
