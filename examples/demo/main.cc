@@ -13,12 +13,12 @@
 #include "host_screen.h"
 #include "simulated_cloud.h"
 #include "web_socket_client.h"
-#include "window_screenshot.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/bundle.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/gtk/install.h"
 #include "zephro/platform/gtk/window_peer.h"
+#include "zephro/platform/gtk/window_snapshot.h"
 #include "zephro/platform/ui/navigation_controller.h"
 #include "zephro/platform/ui/window.h"
 #include "zephro/sdk/version.h"
@@ -72,7 +72,7 @@ gboolean takeScreenshot(gpointer data) {
   auto* demo = static_cast<Demo*>(data);
   GtkWindow* window = platform::gtk::gtkWindowOf(*demo->window);
   const std::string& file = *demo->options.screenshot;
-  if (window != nullptr && demo::saveWindowScreenshot(window, file)) {
+  if (window != nullptr && platform::gtk::saveWindowSnapshot(window, file)) {
     std::printf("screenshot saved to %s\n", file.c_str());
   } else {
     std::fprintf(stderr, "could not save a screenshot to %s\n", file.c_str());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
+#include "tests/gtk/support/widget_search.h"
 #include "zephro/platform/gtk/gtk_view_peer.h"
 #include "zephro/platform/gtk/tab_bar_peer.h"
 #include "zephro/platform/gtk/window_peer.h"
@@ -22,19 +23,11 @@ namespace zephro::platform::gtk {
 namespace {
 
 using testing::gtk::GtkBackendTest;
+using testing::gtk::findDescendant;
+using testing::gtk::isOnScreen;
 using testing::gtk::spinUntil;
+using testing::gtk::widgetOf;
 using namespace std::chrono_literals;
-
-GtkWidget* widgetOf(ui::View& view) { return GtkViewPeer::of(view)->widget(); }
-
-// The first descendant of `root` of the given GType, depth first.
-GtkWidget* findDescendant(GtkWidget* root, GType type) {
-  for (GtkWidget* child = gtk_widget_get_first_child(root); child != nullptr; child = gtk_widget_get_next_sibling(child)) {
-    if (G_TYPE_CHECK_INSTANCE_TYPE(child, type)) return child;
-    if (GtkWidget* found = findDescendant(child, type)) return found;
-  }
-  return nullptr;
-}
 
 class GtkRendererTest : public GtkBackendTest {
  protected:
@@ -48,12 +41,6 @@ class GtkRendererTest : public GtkBackendTest {
     window_->setRootViewController(std::move(root));
     window_->makeKeyAndVisible();
     ASSERT_TRUE(spinUntil([this] { return gtk_widget_get_mapped(GTK_WIDGET(gtkWindowOf(*window_))); }));
-  }
-
-  // Shown: inside the GtkWindow and mapped.
-  bool isShown(ui::View& view) const {
-    GtkWidget* widget = widgetOf(view);
-    return gtk_widget_get_mapped(widget) && gtk_widget_is_ancestor(widget, GTK_WIDGET(gtkWindowOf(*window_)));
   }
 
   static double horizontalPosition(ui::View& view) {
@@ -74,7 +61,7 @@ TEST_F(GtkRendererTest, AWindowShowsItsRootViewWithTheModelsTexts) {
   show(root);
 
   EXPECT_EQ(gtk_window_get_child(gtkWindowOf(*window_)), widgetOf(*window_));
-  EXPECT_TRUE(isShown(*label));
+  EXPECT_TRUE(isOnScreen(*label));
   auto* text = GTK_LABEL(findDescendant(widgetOf(*label), GTK_TYPE_LABEL));
   ASSERT_NE(text, nullptr);
   EXPECT_STREQ(gtk_label_get_text(text), "Hello");
@@ -90,7 +77,7 @@ TEST_F(GtkRendererTest, AnimatedPushAndPopSlideAndLeaveOnlyTheTopScreen) {
   auto detail = ui::ViewController::make();
 
   navigation->pushViewController(detail, true);
-  EXPECT_TRUE(isShown(*detail->view()));
+  EXPECT_TRUE(isOnScreen(*detail->view()));
   ASSERT_TRUE(spinUntil([&] { return home->view()->superview() == nullptr; }));
   EXPECT_EQ(gtk_widget_get_parent(widgetOf(*home->view())), nullptr);
   EXPECT_EQ(horizontalPosition(*detail->view()), 0);
@@ -104,7 +91,7 @@ TEST_F(GtkRendererTest, AnimatedPushAndPopSlideAndLeaveOnlyTheTopScreen) {
   g_signal_emit_by_name(back, "clicked");
   ASSERT_TRUE(spinUntil([&] { return detail->view()->superview() == nullptr; }));
   EXPECT_EQ(navigation->viewControllers().size(), 1u);
-  EXPECT_TRUE(isShown(*home->view()));
+  EXPECT_TRUE(isOnScreen(*home->view()));
   EXPECT_EQ(horizontalPosition(*home->view()), 0);
   EXPECT_FALSE(gtk_widget_get_visible(back));
 }
@@ -117,13 +104,13 @@ TEST_F(GtkRendererTest, PresentedScreensCoverThePresenterUntilDismissed) {
   bool presentedDone = false;
   presenter->present(presented, true, [&] { presentedDone = true; });
   ASSERT_TRUE(spinUntil([&] { return presentedDone; }));
-  EXPECT_TRUE(isShown(*presented->view()));
+  EXPECT_TRUE(isOnScreen(*presented->view()));
 
   bool dismissed = false;
   presented->dismiss(true, [&] { dismissed = true; });
   ASSERT_TRUE(spinUntil([&] { return dismissed; }));
   EXPECT_EQ(gtk_widget_get_parent(widgetOf(*presented->view())), nullptr);
-  EXPECT_TRUE(isShown(*presenter->view()));
+  EXPECT_TRUE(isOnScreen(*presenter->view()));
 }
 
 TEST_F(GtkRendererTest, ClicksReachTheModelsButtonsAndTabs) {
@@ -149,7 +136,7 @@ TEST_F(GtkRendererTest, ClicksReachTheModelsButtonsAndTabs) {
   ASSERT_EQ(bar->itemButtons().size(), 2u);
   g_signal_emit_by_name(bar->itemButtons()[1].get(), "clicked");
   EXPECT_EQ(tabs->selectedIndex(), 1u);
-  EXPECT_TRUE(spinUntil([&] { return isShown(*second->view()); }));
+  EXPECT_TRUE(spinUntil([&] { return isOnScreen(*second->view()); }));
 }
 
 TEST_F(GtkRendererTest, LabelsMeasureWithTheRealFont) {

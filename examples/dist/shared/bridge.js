@@ -121,23 +121,13 @@
     });
   }
 
-  // Native code pastes event names and data between single quotes of a script
-  // without escaping; escaping them here makes them arrive unchanged.
-  function escapeForQuotedScript(text) {
-    return String(text).replace(/[\\'\n\r]/g, function (character) {
-      if (character === '\\') return '\\\\';
-      if (character === "'") return "\\'";
-      return '\\u' + character.charCodeAt(0).toString(16).padStart(4, '0');
-    });
-  }
-
   // Sends an event to the pages' event buses. data: a text, or any other value
   // sent as JSON text. route: {fromPage, toPage}, both optional; without them
   // every page, the sender included, gets the event.
   function forwardEvent(name, data, route) {
-    var params = { eventName: escapeForQuotedScript(name) };
+    var params = { eventName: String(name) };
     if (data !== undefined) {
-      params.eventData = escapeForQuotedScript(typeof data === 'string' ? data : JSON.stringify(data));
+      params.eventData = typeof data === 'string' ? data : JSON.stringify(data);
     }
     if (route && route.fromPage !== undefined) params.fromPage = route.fromPage;
     if (route && route.toPage !== undefined) params.toPage = route.toPage;

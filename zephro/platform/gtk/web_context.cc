@@ -1,5 +1,8 @@
 #include "zephro/platform/gtk/web_context.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include "zephro/platform/gtk/web_extension_directory.h"
 
 namespace zephro::platform::gtk {
@@ -11,6 +14,11 @@ GObjectRef<WebKitWebContext> makeContext() {
   return context;
 }
 
+bool processPerViewRequested() {
+  const char* value = std::getenv("ZEPHRO_WEB_PROCESS_PER_VIEW");
+  return value != nullptr && std::string_view(value) == "1";
+}
+
 }  // namespace
 
 WebContext& WebContext::shared() {
@@ -19,12 +27,15 @@ WebContext& WebContext::shared() {
 }
 
 WebContext::WebContext()
-    : context_(makeContext()), readAccessRoots_(context_.get()), schemes_(context_.get()) {}
+    : context_(makeContext()),
+      readAccessRoots_(context_.get()),
+      schemes_(context_.get()),
+      processPerView_(processPerViewRequested()) {}
 
 GObjectRef<WebKitWebView> WebContext::createWebView(WebKitUserContentManager* contentManager,
                                                     WebKitSettings* settings) {
   // A related view shares the web context, network session and web process.
-  gpointer view = liveViews_.empty()
+  gpointer view = liveViews_.empty() || processPerView_
                       ? g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context_.get(), "user-content-manager",
                                      contentManager, "settings", settings, nullptr)
                       : g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", liveViews_.begin()->first,

@@ -14,6 +14,8 @@ namespace zephro::platform::gtk {
 // The one WebKit context of the kit's web views: it loads the web-process
 // extension, routes custom-scheme requests to their views and keeps all kit
 // web views in one web process (each on its own would cost ~200 MB).
+// ZEPHRO_WEB_PROCESS_PER_VIEW=1 in the environment gives each view its own web
+// process instead; the memory benchmark uses it as its baseline.
 class WebContext {
  public:
   // Created on first use on the main thread; lives until the process ends.
@@ -27,7 +29,8 @@ class WebContext {
   SchemeRouter& schemes() { return schemes_; }
 
   // A new web view with its own content manager and settings, related to a
-  // live kit web view so that they share its web process.
+  // live kit web view so that they share its web process (unless every view
+  // gets its own, see above).
   GObjectRef<WebKitWebView> createWebView(WebKitUserContentManager* contentManager, WebKitSettings* settings);
 
  private:
@@ -37,6 +40,7 @@ class WebContext {
   GObjectRef<WebKitWebContext> context_;
   ReadAccessRoots readAccessRoots_;
   SchemeRouter schemes_;
+  bool processPerView_;
   // Live kit web views with their page ids, kept because a view being
   // finalised can no longer be asked for it.
   std::map<WebKitWebView*, std::uint64_t> liveViews_;

@@ -1,0 +1,102 @@
+// Every bridge scope and method called by a real page over the real bridge.
+#include <gtest/gtest.h>
+
+#include "tests/gtk/kit/kit_on_gtk.h"
+#include "zephro/platform/foundation/application.h"
+#include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/sdk/login_info_store.h"
+
+namespace zephro::testing::gtk {
+namespace {
+
+using nlohmann::json;
+using platform::foundation::UserDefaults;
+
+using BridgeOnGtkTest = KitOnGtkTest;
+
+TEST_F(BridgeOnGtkTest, StartUpGlobalsCarryConfigurationTokenAndNumericHomeId) {
+  auto& config = ZephroSdk4TolmarRunner::cloudConfig();
+  config.setAppKey("key-1");
+  config.setRegionId("cn");
+  config.setLanguage("zh-Hans");
+  config.setCountryCode("86");
+  config.setAppVersion("2.4.0");
+  config.setBaseURL("https://cloud.example/api");
+  UserDefaults::standard().set(kLoginUserTokenKey, std::string("T0"));
+  UserDefaults::standard().set("homeId", std::int64_t{42});
+
+  openHome();
+  auto page = topPage();
+  ASSERT_TRUE(page);
+  EXPECT_EQ(readJson(*page, "probe.globals"), json({{"token", "T0"},
+                                                    {"homeId", 42},
+                                                    {"appKey", "key-1"},
+                                                    {"regionId", "cn"},
+                                                    {"language", "zh-Hans"},
+                                                    {"countryCode", "86"},
+                                                    {"appVersion", "2.4.0"},
+                                                    {"baseURL", "https://cloud.example/api"}}));
+}
+
+// One page makes the calls in this order; later rows see what earlier rows stored.
+struct Call {
+  const char* scope;
+  const char* method;
+  const char* params;
+  const char* answer;  // null: the call must stay unanswered
+};
+
+constexpr Call kCalls[] = {
+    {"app", "getToken", "undefined", R"({"responseBody":{"token":null},"success":true})"},
+    {"app", "getLoginUserInfo", "undefined", R"({"success":true})"},
+    {"app", "setLoginUserInfo", R"({userToken: {accessToken: "T1"}, name: "Ann"})", R"({"success":true})"},
+    {"app", "getLoginUserInfo", "undefined",
+     R"({"responseBody":{"userToken":{"accessToken":"T1"},"name":"Ann"},"success":true})"},
+    {"app", "getToken", "undefined", R"({"responseBody":{"token":"T1"},"success":true})"},
+    {"app", "setUserDefaults", R"({key: "k", value: {list: [1, null, "x"]}})", nullptr},
+    {"app", "getUserDefaults", R"({key: "k"})", R"({"responseBody":{"value":{"list":[1,null,"x"]}},"success":true})"},
+    {"app", "setUserDefaults", R"({key: "k", value: null})", nullptr},
+    {"app", "getUserDefaults", R"({key: "k"})", R"({"responseBody":{"value":null},"success":true})"},
+    {"app", "getUserDefaults", R"({key: 5})", nullptr},
+    {"app", "noSuchMethod", "undefined", nullptr},
+    {"currentPage", "getPageParams", "undefined", R"({"success":true})"},
+    {"currentPage", "pickImage", "undefined", nullptr},
+    {"currentPage", "noSuchMethod", "undefined", nullptr},
+    {"event_handler", "forwardEvent", R"({eventName: "e"})", nullptr},
+    {"noSuchScope", "getToken", "undefined", nullptr},
+};
+
+TEST_F(BridgeOnGtkTest, EveryScopeAnswersItsCallsAndKeepsSilentOnTheRest) {
+  openHome();
+  auto page = topPage();
+  ASSERT_TRUE(page);
+  for (const Call& row : kCalls) {
+    SCOPED_TRACE(std::string(row.scope) + "." + row.method + " " + row.params);
+    if (row.answer) {
+      EXPECT_EQ(call(*page, row.scope, row.method, row.params), json::parse(row.answer));
+    } else {
+      EXPECT_TRUE(callIsSilent(*page, row.scope, row.method, row.params));
+    }
+  }
+  // The login went to the socket manager too.
+  EXPECT_EQ(socket->token(), "T1");
+}
+
+TEST_F(BridgeOnGtkTest, ResourceAddressesServeFilesOfTheTemporaryDirectory) {
+  openHome();
+  auto page = topPage();
+  ASSERT_TRUE(page);
+  const auto icon = platform::foundation::temporaryDirectory() / "bridge-test-icon.png";
+  std::filesystem::copy_file(sourceDirectory() / "resources/bundle/tab/home.png", icon,
+                             std::filesystem::copy_options::overwrite_existing);
+
+  read(*page, "probe.loadImage('shown', 'resource://bridge-test-icon.png')");
+  read(*page, "probe.loadImage('missing', 'resource://no-such-icon.png')");
+  EXPECT_TRUE(spinUntil([&] { return read(*page, "Object.keys(probe.answers).length") == "2"; }));
+  EXPECT_GT(readJson(*page, "probe.answers.shown").value("width", 0), 0);
+  EXPECT_EQ(read(*page, "probe.answers.missing"), R"("error")");
+  std::filesystem::remove(icon);
+}
+
+}  // namespace
+}  // namespace zephro::testing::gtk

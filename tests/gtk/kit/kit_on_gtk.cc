@@ -1,0 +1,130 @@
+#include "tests/gtk/kit/kit_on_gtk.h"
+
+#include "zephro/h5/h5_manager.h"
+#include "zephro/platform/gtk/window_peer.h"
+#include "zephro/sdk/login_info_store.h"
+
+namespace zephro::testing::gtk {
+
+namespace fs = std::filesystem;
+namespace ui = platform::ui;
+
+namespace {
+
+// The pages the kit opens by itself (root, tab bar) and those tests push.
+constexpr const char* kProbePages[] = {"login", "smarthome", "home",           "register", "forgetpassword",
+                                       "detail", "A",        "network-zigbee", "B"};
+
+std::string quoted(const std::string& text) { return "'" + text + "'"; }
+
+}  // namespace
+
+KitOnGtkTest::KitOnGtkTest() {
+  const fs::path dist = bundle.path() / "dist";
+  fs::create_directories(dist / "shared");
+  fs::copy_file(sourceDirectory() / "examples/dist/shared/bridge.js", dist / "shared/bridge.js");
+  fs::copy_file(sourceDirectory() / "tests/gtk/kit/probe/probe.js", dist / "shared/probe.js");
+  fs::copy(sourceDirectory() / "resources/bundle/tab", bundle.path() / "tab", fs::copy_options::overwrite_existing);
+  for (const char* page : kProbePages) addProbePage(page);
+
+  forgetLoginUserInfoCopy();
+  ZephroSdk4TolmarRunner::setSocketManager(socket);
+  ZephroSdk4TolmarRunner::prepare();
+  window->setRootViewController(navigation);
+  window->makeKeyAndVisible();
+  spinUntil([this] { return gtk_widget_get_mapped(GTK_WIDGET(platform::gtk::gtkWindowOf(*window))); });
+  socket->log().clear();
+}
+
+KitOnGtkTest::~KitOnGtkTest() {
+  window->setRootViewController(nullptr);
+  window.reset();
+  ZephroSdk4TolmarRunner::setSocketManager(nullptr);
+  ZephroSdk4TolmarRunner::cloudConfig() = savedConfig_;
+  forgetLoginUserInfoCopy();
+  H5Manager::shared().setIsDebug(false);
+  H5Manager::shared().setDebugHost(H5ManagerDefaultDebugHost);
+  // Lets WebKit finish tearing the views down before the next test.
+  spinFor(std::chrono::milliseconds(50));
+}
+
+void KitOnGtkTest::addProbePage(const std::string& name) const {
+  const fs::path folder = bundle.path() / "dist" / name;
+  fs::create_directories(folder);
+  fs::copy_file(sourceDirectory() / "tests/gtk/kit/probe/index.html", folder / "index.html",
+                fs::copy_options::overwrite_existing);
+}
+
+std::shared_ptr<ZPRootViewController> KitOnGtkTest::openHome() {
+  ZephroSdk4TolmarRunner::openSdkHome(*host);
+  auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());
+  if (auto page = topPage()) awaitProbe(*page);
+  return root;
+}
+
+std::shared_ptr<KitOnGtkTest::Page> KitOnGtkTest::topPage() const {
+  std::shared_ptr<ui::ViewController> screen = navigation->topViewController();
+  if (auto root = std::dynamic_pointer_cast<ZPRootViewController>(screen)) screen = root->child();
+  return std::dynamic_pointer_cast<Page>(screen);
+}
+
+std::vector<std::string> KitOnGtkTest::stackNames() const {
+  std::vector<std::string> names;
+  for (const auto& screen : navigation->viewControllers()) {
+    if (screen == host) {
+      names.push_back("host");
+    } else if (std::dynamic_pointer_cast<ZPRootViewController>(screen)) {
+      names.push_back("root");
+    } else if (auto page = std::dynamic_pointer_cast<Page>(screen)) {
+      names.push_back(page->pageName());
+    } else {
+      names.push_back("other");
+    }
+  }
+  return names;
+}
+
+bool KitOnGtkTest::awaitProbe(Page& page) {
+  return awaitLoaded(*page.webview()) &&
+         spinUntil([&page] { return read(page, "typeof window.probe") == "\"object\""; });
+}
+
+std::string KitOnGtkTest::read(Page& page, const std::string& expression) {
+  return evaluateToJson(*page.webview(), expression);
+}
+
+std::string KitOnGtkTest::sendCall(Page& page, const std::string& scope, const std::string& method,
+                                   const std::string& paramsJson) {
+  std::string key = quoted("call" + std::to_string(nextCallKey_++));
+  read(page, "probe.call(" + key + ", " + quoted(scope) + ", " + quoted(method) + ", " + paramsJson + ")");
+  return key;
+}
+
+nlohmann::json KitOnGtkTest::readJson(Page& page, const std::string& expression) {
+  return nlohmann::json::parse(read(page, expression), nullptr, false);
+}
+
+nlohmann::json KitOnGtkTest::call(Page& page, const std::string& scope, const std::string& method,
+                                  const std::string& paramsJson) {
+  std::string key = sendCall(page, scope, method, paramsJson);
+  std::string answered = "probe.answers[" + key + "] !== undefined";
+  if (!spinUntil([&] { return read(page, answered) == "true"; }, std::chrono::seconds(5))) {
+    return nlohmann::json::value_t::discarded;
+  }
+  return readJson(page, "probe.answers[" + key + "]");
+}
+
+bool KitOnGtkTest::callIsSilent(Page& page, const std::string& scope, const std::string& method,
+                                const std::string& paramsJson) {
+  // Answers are evaluated in the order the calls arrived: once the later call
+  // is answered, an answer to the first would have come already.
+  std::string key = sendCall(page, scope, method, paramsJson);
+  return !call(page, "app", "getToken").is_discarded() && read(page, "probe.answers[" + key + "] === undefined") == "true";
+}
+
+void KitOnGtkTest::send(Page& page, const std::string& scope, const std::string& method,
+                        const std::string& paramsJson) {
+  read(page, "probe.send(" + quoted(scope) + ", " + quoted(method) + ", " + paramsJson + ")");
+}
+
+}  // namespace zephro::testing::gtk
