@@ -24,7 +24,8 @@ KitOnGtkTest::KitOnGtkTest() {
   fs::create_directories(dist / "shared");
   fs::copy_file(sourceDirectory() / "examples/dist/shared/bridge.js", dist / "shared/bridge.js");
   fs::copy_file(sourceDirectory() / "tests/gtk/kit/probe/probe.js", dist / "shared/probe.js");
-  fs::copy(sourceDirectory() / "resources/bundle/tab", bundle.path() / "tab", fs::copy_options::overwrite_existing);
+  fs::copy(sourceDirectory() / "resources/bundle/tab", bundle.path() / "tab",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   for (const char* page : kProbePages) addProbePage(page);
 
   forgetLoginUserInfoCopy();

@@ -44,7 +44,9 @@ TabBarPeer::TabBarPeer(ui::TabBar& bar)
   gtk_box_append(GTK_BOX(layout_.get()), makeHairline());
   gtk_box_append(GTK_BOX(layout_.get()), row_.get());
   setContent(layout_.get());
-  contentChanged();
+  // The base constructor could not reach this class's appearance: colours set
+  // before the bar was first shown would be lost.
+  appearanceChanged();
 }
 
 TabBarPeer::~TabBarPeer() {

@@ -19,6 +19,11 @@
     responses: 0,
   });
 
+  // Injected text that runs marks the page; so does an alert.
+  window.alert = function () {
+    window.__pwned = 1;
+  };
+
   var emit = window.__eventBus.emit;
   window.__eventBus.emit = function (name, data) {
     probe.events.push([name, data]);
