@@ -56,6 +56,11 @@ void KitOnGtkTest::addProbePage(const std::string& name) const {
                 fs::copy_options::overwrite_existing);
 }
 
+void KitOnGtkTest::useSamplePages() const {
+  fs::copy(sourceDirectory() / "examples/dist", bundle.path() / "dist",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
 std::shared_ptr<ZPRootViewController> KitOnGtkTest::openHome() {
   ZephroSdk4TolmarRunner::openSdkHome(*host);
   auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());

@@ -57,6 +57,8 @@ class KitOnGtkTest : public GtkBackendTest {
 
   // Writes another probe page into the bundle.
   void addProbePage(const std::string& name) const;
+  // Replaces the probe pages with the sample page bundle.
+  void useSamplePages() const;
   std::filesystem::path sourceDirectory() const { return ZEPHRO_TEST_SOURCE_DIR; }
 
   TemporaryStandardUserDefaults store;

@@ -92,8 +92,7 @@ class ScreenshotOnGtkTest : public KitOnGtkTest {
 };
 
 TEST_F(ScreenshotOnGtkTest, TheSampleLoginPageIsDrawn) {
-  std::filesystem::copy(sourceDirectory() / "examples/dist", bundle.path() / "dist",
-                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+  useSamplePages();
   ZephroSdk4TolmarRunner::openSdkHome(*host);
   auto login = topPage();
   ASSERT_TRUE(login && awaitLoaded(*login->webview()));
