@@ -25,18 +25,12 @@ class ResourceSchemeTest : public ::testing::Test {
   }
   void TearDown() override { unsetenv("TMPDIR"); }
 
-  void writeFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(directory / name, std::ios::binary) << bytes;
+  void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
   }
   std::shared_ptr<HeadlessURLSchemeTask> request(const std::string& url) {
-    std::optional<URL> parsed = URL::parse(url);
-    EXPECT_TRUE(parsed) << url;
-    return engineOf(*webView)->runURLSchemeTask(*parsed);
-  }
-  void expectNotFound(const std::string& url) {
-    auto task = request(url);
-    EXPECT_EQ(task->error(), (platform::web::WebError{"", 404})) << url;
-    EXPECT_FALSE(task->response()) << url;
+    return engineOf(*webView)->runURLSchemeTask(*URL::parse(url));
   }
 
   testing::ScratchDirectory scratch;
@@ -44,8 +38,8 @@ class ResourceSchemeTest : public ::testing::Test {
   std::shared_ptr<H5ContentWebView> webView = WebViewProvider::shared().createWebView();
 };
 
-TEST_F(ResourceSchemeTest, ServesTheFileTheHostNamesByItsLowerCasedExtension) {
-  writeFile("Photo.PNG", std::string("\x89PNG\0data", 9));
+TEST_F(ResourceSchemeTest, ServesTheFileTheHostNamesTypedByItsLowerCasedExtension) {
+  writeFile(directory / "Photo.PNG", std::string("\x89PNG\0data", 9));
   auto task = request("resource://Photo.PNG/ignored/path?q=1#f");
   ASSERT_TRUE(task->response());
   EXPECT_EQ(task->response()->mimeType, "image/png");
@@ -54,45 +48,33 @@ TEST_F(ResourceSchemeTest, ServesTheFileTheHostNamesByItsLowerCasedExtension) {
   EXPECT_EQ(task->response()->url.absoluteString(), "resource://Photo.PNG/ignored/path?q=1#f");
   EXPECT_EQ(task->data(), (Data{0x89, 'P', 'N', 'G', 0, 'd', 'a', 't', 'a'}));
   EXPECT_TRUE(task->isFinished());
-}
-
-TEST_F(ResourceSchemeTest, MimeTypesByExtension) {
-  for (auto [name, mime] : {std::pair{"a.jpg", "image/jpeg"}, {"b.JPEG", "image/jpeg"}, {"c.gif", "image/gif"},
-                            {"png", "image/png"}, {"d.tar.Gif", "image/gif"}}) {
-    writeFile(name, "x");
-    auto task = request(std::string("resource://") + name);
-    ASSERT_TRUE(task->response()) << name;
-    EXPECT_EQ(task->response()->mimeType, mime);
+  for (auto [name, mime] : {std::pair{"a.jpg", "image/jpeg"}, {"b.JPEG", "image/jpeg"}, {"png", "image/png"},
+                            {"d.tar.Gif", "image/gif"}}) {
+    writeFile(directory / name, "x");
+    auto typed = request(std::string("resource://") + name);
+    ASSERT_TRUE(typed->response()) << name;
+    EXPECT_EQ(typed->response()->mimeType, mime);
   }
 }
 
+// Nothing else is served, and the host cannot lead out of the directory.
 TEST_F(ResourceSchemeTest, EverythingElseFailsWith404) {
-  for (const char* name : {"photo.webp", "photo", "photo.png.txt"}) writeFile(name, "x");
+  for (const char* name : {"photo.webp", "photo", "photo.png.txt", "secret.png", "sub/x.png"}) {
+    writeFile(directory / name, "x");
+  }
   std::filesystem::create_directory(directory / "folder.png");
-  writeFile("secret.png", "x");
-  expectNotFound("resource://photo.webp");
-  expectNotFound("resource://photo");
-  expectNotFound("resource://missing.png");
-  expectNotFound("resource://folder.png");
-  expectNotFound("resource:///secret.png");
-  expectNotFound("resource:secret.png");
+  writeFile(scratch / "outside.png", "x");
+  for (const char* url : {"resource://photo.webp", "resource://photo", "resource://missing.png",
+                          "resource://folder.png", "resource:///secret.png", "resource:secret.png",
+                          "resource://..%2Foutside.png", "resource://sub%2Fx.png", "resource://%2E%2E",
+                          "resource://x.png%00.png"}) {
+    auto task = request(url);
+    EXPECT_EQ(task->error(), (platform::web::WebError{"", 404})) << url;
+    EXPECT_FALSE(task->response()) << url;
+  }
   auto noURL = engineOf(*webView)->runURLSchemeTask("resource", platform::web::URLRequest{});
   EXPECT_EQ(noURL->error(), (platform::web::WebError{"", 404}));
-}
-
-// The host must name a plain file: no way out of the temporary directory.
-TEST_F(ResourceSchemeTest, HostsThatDecodeToPathsFailWith404) {
-  std::filesystem::create_directory(directory / "sub");
-  std::ofstream(directory / "sub" / "x.png") << "x";
-  std::ofstream(scratch / "outside.png") << "x";
-  expectNotFound("resource://..%2Foutside.png");
-  expectNotFound("resource://sub%2Fx.png");
-  expectNotFound("resource://%2E%2E");
-  expectNotFound("resource://x.png%00.png");
-  EXPECT_EQ(resourceFile("..", directory), std::nullopt);
   EXPECT_EQ(resourceFile(".", directory), std::nullopt);
-  EXPECT_EQ(resourceFile("", directory), std::nullopt);
-  EXPECT_EQ(resourceFile(std::string_view("a\0.png", 6), directory), std::nullopt);
   EXPECT_EQ(resourceFile("..png", directory), directory / "..png");
 }
 

@@ -2,117 +2,116 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_test.h"
+#include "tests/support/kit_fixture.h"
 #include "zephro/platform/foundation/notification_center.h"
 
 namespace zephro {
 namespace {
 
-namespace ui = platform::ui;
-using testing::KitTest;
-using testing::postBridgeMessage;
-using testing::responsesOf;
-using ui::TransitionKind;
+using platform::ui::TransitionKind;
 using Names = std::vector<std::string>;
+using Kinds = std::vector<TransitionKind>;
 
-// Pages call "window" from the top page screen of the host's stack.
-class ViewStackJSBTest : public KitTest {
+// Pages call "window" from the top page screen of the host's stack; the
+// scope navigates through H5ContentViewStack.
+class ViewStackJSBTest : public testing::KitTest {
  protected:
-  void pushPages(std::initializer_list<const char*> pages) {
-    for (const char* page : pages)
+  void pushPages(const Names& pages) {
+    for (const std::string& page : pages) {
       navigation->pushViewController(H5ContentViewController::make(page, std::nullopt), false);
+    }
     renderer->animated.clear();
   }
   void call(const std::string& method, const std::string& params = "") {
     std::string json = R"({"scope":"window","method":")" + method + '"';
     if (!params.empty()) json += R"(,"params":)" + params;
-    json += R"(,"invokeId":1})";
     caller = topPage();
     ASSERT_TRUE(caller);
-    ASSERT_TRUE(postBridgeMessage(*caller->webview(), json));
+    ASSERT_TRUE(testing::postBridgeMessage(*caller->webview(), json + R"(,"invokeId":1})"));
   }
 
   std::shared_ptr<H5ContentViewController> caller;
 };
 
+// Push animates unless "animated" is the Boolean false, and needs a text route.
 TEST_F(ViewStackJSBTest, PushOpensThePageWithEveryParameter) {
   pushPages({"A"});
   call("push", R"({"route":"detail","params":{"id":7}})");
-  auto opened = topPage();
-  EXPECT_EQ(stackNames(), (Names{"host", "A", "detail"}));
-  EXPECT_EQ(opened->queryString(), "?id=7");
-  ASSERT_TRUE(opened->params());
-  EXPECT_EQ(opened->params()->size(), 2u);
-  EXPECT_EQ(renderer->animated, (std::vector<TransitionKind>{TransitionKind::push}));
-  EXPECT_TRUE(responsesOf(*caller->webview()).empty());
-}
-
-TEST_F(ViewStackJSBTest, PushNeedsARouteAndAnimatesUnlessAnimatedIsTheBooleanFalse) {
-  pushPages({"A"});
+  EXPECT_TRUE(testing::responsesOf(*caller->webview()).empty());
   call("push", R"({"route":"B","animated":0})");
   call("push", R"({"route":"C","animated":false})");
-  call("push", R"({"route":5})");  // no route: nothing
-  EXPECT_EQ(stackNames(), (Names{"host", "A", "B", "C"}));
-  EXPECT_EQ(renderer->animated, (std::vector<TransitionKind>{TransitionKind::push}));
+  call("push", R"({"route":5})");
+  EXPECT_EQ(stackNames(), (Names{"host", "A", "detail", "B", "C"}));
+  EXPECT_EQ(renderer->animated, (Kinds{TransitionKind::push, TransitionKind::push}));
+  auto detail = std::dynamic_pointer_cast<H5ContentViewController>(navigation->viewControllers()[2]);
+  EXPECT_EQ(detail->queryString(), "?id=7");
+  ASSERT_TRUE(detail->params());
+  EXPECT_EQ(detail->params()->size(), 2u);
 }
 
-TEST_F(ViewStackJSBTest, PopToARouteFindsTheLowestScreenAndAlwaysAnimates) {
-  pushPages({"A", "B", "A"});
-  call("pop", R"({"route":"A","animated":false,"step":5})");
-  EXPECT_EQ(stackNames(), (Names{"host", "A"}));
-  EXPECT_EQ(renderer->animated, (std::vector<TransitionKind>{TransitionKind::pop}));
+TEST_F(ViewStackJSBTest, PopGoesBackToTheLowestScreenOfARouteOrByStep) {
+  // Pages, method, params, then the stack and the transitions that follow.
+  const std::tuple<Names, const char*, const char*, Names, Kinds> cases[] = {
+      {{"A", "B", "A"}, "pop", R"({"route":"A","animated":false,"step":5})", {"host", "A"}, {TransitionKind::pop}},
+      {{"A", "B", "C"}, "popTo", R"({"route":"X","step":2})", {"host", "A"}, {TransitionKind::pop}},
+      {{"A", "B"}, "pop", "", {"host", "A"}, {TransitionKind::pop}},
+      {{"A", "B", "C"}, "pop", R"({"step":1,"animated":false})", {"host", "A", "B"}, {}},
+      {{"A", "B", "C"}, "pop", R"({"step":2.5,"animated":false})", {"host", "A", "B"}, {TransitionKind::pop}},
+      // The step counts screens from the top, either sign, never all of them.
+      {{"A", "B"}, "pop", R"({"step":0,"animated":false})", {"host", "A"}, {}},
+      {{"A", "B"}, "pop", R"({"step":-2,"animated":false})", {"host"}, {}},
+      {{"A", "B"}, "pop", R"({"step":3})", {"host", "A", "B"}, {}},
+      {{"A", "B"}, "pop", R"({"step":9223372036854775807})", {"host", "A", "B"}, {}},
+      {{"A", "B"}, "pop", R"({"step":-9223372036854775808})", {"host", "A", "B"}, {}}};
+  for (const auto& [pages, method, params, stack, kinds] : cases) {
+    navigation->setViewControllers({host}, false);
+    pushPages(pages);
+    call(method, params);
+    EXPECT_EQ(stackNames(), stack) << method << params;
+    EXPECT_EQ(renderer->animated, kinds) << method << params;
+  }
 }
 
-TEST_F(ViewStackJSBTest, PopToAnUnknownRouteFallsBackToTheStep) {
-  pushPages({"A", "B", "C"});
-  call("popTo", R"({"route":"X","step":2})");
-  EXPECT_EQ(stackNames(), (Names{"host", "A"}));
-}
-
-TEST_F(ViewStackJSBTest, PopWithoutParametersRemovesOneScreenAnimated) {
-  pushPages({"A", "B"});
-  call("pop");
-  EXPECT_EQ(stackNames(), (Names{"host", "A"}));
-  EXPECT_EQ(renderer->animated, (std::vector<TransitionKind>{TransitionKind::pop}));
-}
-
-TEST_F(ViewStackJSBTest, PopByStepFollowsTheAnimatedFlag) {
-  pushPages({"A", "B", "C"});
-  call("pop", R"({"step":1,"animated":false})");
-  EXPECT_EQ(stackNames(), (Names{"host", "A", "B"}));
-  EXPECT_TRUE(renderer->animated.empty());
-  call("pop", R"({"step":2.5,"animated":false})");  // not an integer: one screen, animated
-  EXPECT_EQ(stackNames(), (Names{"host", "A"}));
-  EXPECT_EQ(renderer->animated, (std::vector<TransitionKind>{TransitionKind::pop}));
+TEST_F(ViewStackJSBTest, WithoutANavigationControllerPagesArePresentedAndPopDismisses) {
+  auto alone = H5ContentViewController::make("A", std::nullopt);
+  window->setRootViewController(alone);
+  ASSERT_TRUE(
+      testing::postBridgeMessage(*alone->webview(), R"({"scope":"window","method":"push","params":{"route":"B"}})"));
+  auto presented = std::dynamic_pointer_cast<H5ContentViewController>(alone->presentedViewController());
+  ASSERT_TRUE(presented);
+  EXPECT_EQ(presented->pageName(), "B");
+  ASSERT_TRUE(
+      testing::postBridgeMessage(*presented->webview(), R"({"scope":"window","method":"pop","params":{"step":5}})"));
+  EXPECT_EQ(alone->presentedViewController(), nullptr);
+  EXPECT_EQ(renderer->animated, (Kinds{TransitionKind::present, TransitionKind::dismiss}));
 }
 
 TEST_F(ViewStackJSBTest, TheRootsOwnChildIsNeverFoundByName) {
-  auto root = openHome();  // shows "login" inside the root screen
+  openHome();  // shows "login" inside the root screen
   pushPages({"A", "B"});
   call("pop", R"({"route":"login","step":1})");
   EXPECT_EQ(stackNames(), (Names{"host", "root", "A"}));
 }
 
 TEST_F(ViewStackJSBTest, ReplacePostsTheRouteOnlyWhenItIsAText) {
-  std::vector<std::string> routes;
-  int marker = 0;
+  Names routes;
   auto& center = platform::foundation::NotificationCenter::defaultCenter();
-  center.addObserver(&marker, kLoginStateChangedNotification, [&](const platform::foundation::Notification& n) {
+  center.addObserver(&routes, kLoginStateChangedNotification, [&](const platform::foundation::Notification& n) {
     routes.push_back(std::any_cast<std::string>(n.object));
   });
   pushPages({"A"});
   call("replace", R"({"route":"native/tabbar"})");
   call("replace", R"({"route":7})");
   call("replace");
-  center.removeObserver(&marker);
+  center.removeObserver(&routes);
   EXPECT_EQ(routes, (Names{"native/tabbar"}));
 }
 
 TEST_F(ViewStackJSBTest, CallsFromAPageWhoseScreenIsGoneDoNothing) {
   pushPages({"A", "B"});
   auto orphan = H5ContentViewController::make("X", std::nullopt)->webview();
-  ASSERT_TRUE(postBridgeMessage(*orphan, R"({"scope":"window","method":"pop","invokeId":1})"));
-  ASSERT_TRUE(postBridgeMessage(*orphan, R"({"scope":"window","method":"push","params":{"route":"C"}})"));
+  ASSERT_TRUE(testing::postBridgeMessage(*orphan, R"({"scope":"window","method":"pop","invokeId":1})"));
+  ASSERT_TRUE(testing::postBridgeMessage(*orphan, R"({"scope":"window","method":"push","params":{"route":"C"}})"));
   EXPECT_EQ(stackNames(), (Names{"host", "A", "B"}));
 }
 

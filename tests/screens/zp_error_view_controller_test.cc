@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_test.h"
+#include "tests/support/kit_fixture.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/button.h"
 #include "zephro/platform/ui/label.h"
@@ -14,15 +14,22 @@ namespace zephro {
 namespace {
 
 namespace ui = platform::ui;
-using testing::KitTest;
 
-class ErrorScreenTest : public KitTest {
+class ErrorScreenTest : public testing::KitTest {
  protected:
-  static std::shared_ptr<ui::StackView> stackOf(ZPErrorViewController& screen) {
-    return std::dynamic_pointer_cast<ui::StackView>(screen.view()->subviews().at(0));
-  }
+  // The message sits above the exit button in a centred stack.
   static void tapExit(ZPErrorViewController& screen) {
-    std::dynamic_pointer_cast<ui::Button>(stackOf(screen)->arrangedSubviews().at(1))->tap();
+    auto stack = std::dynamic_pointer_cast<ui::StackView>(screen.view()->subviews().at(0));
+    ASSERT_TRUE(stack);
+    EXPECT_EQ(stack->axis(), ui::StackAxis::vertical);
+    screen.view()->layoutIfNeeded();
+    EXPECT_EQ(stack->center(), screen.view()->bounds().center());
+    auto label = std::dynamic_pointer_cast<ui::Label>(stack->arrangedSubviews().at(0));
+    auto button = std::dynamic_pointer_cast<ui::Button>(stack->arrangedSubviews().at(1));
+    ASSERT_TRUE(label && button);
+    EXPECT_EQ(label->text(), screen.message());
+    EXPECT_EQ(button->title(ui::ControlState::normal), "退出");
+    button->tap();
   }
   // Shows the error screen as the child of `root`.
   static std::shared_ptr<ZPErrorViewController> showError(ZPRootViewController& root) {
@@ -32,52 +39,28 @@ class ErrorScreenTest : public KitTest {
   }
 };
 
-TEST_F(ErrorScreenTest, TheMessageSitsAboveTheExitButtonInACentredStack) {
-  auto screen = ZPErrorViewController::make("broken");
-  window->setRootViewController(screen);
-  window->layoutIfNeeded();
-  EXPECT_EQ(screen->view()->backgroundColor(), ui::Color::white());
-  auto stack = stackOf(*screen);
-  ASSERT_TRUE(stack);
-  EXPECT_EQ(stack->axis(), ui::StackAxis::vertical);
-  EXPECT_EQ(stack->spacing(), 10);
-  EXPECT_EQ(stack->alignment(), ui::StackAlignment::center);
-  EXPECT_FALSE(stack->translatesAutoresizingMaskIntoConstraints());
-  auto label = std::dynamic_pointer_cast<ui::Label>(stack->arrangedSubviews().at(0));
-  auto button = std::dynamic_pointer_cast<ui::Button>(stack->arrangedSubviews().at(1));
-  ASSERT_TRUE(label && button);
-  EXPECT_EQ(label->text(), "broken");
-  EXPECT_EQ(label->textColor(), ui::Color::black());
-  EXPECT_EQ(button->title(ui::ControlState::normal), "退出");
-  EXPECT_EQ(stack->center(), screen->view()->bounds().center());
-}
+// Exit leaves the kit whichever way its home was opened.
+TEST_F(ErrorScreenTest, ExitClosesThePresentedStackOrPopsToTheHostOrDismissesItself) {
+  auto pushed = showError(*openHome());
+  ASSERT_TRUE(pushed);
+  tapExit(*pushed);
+  EXPECT_EQ(top(), host);
 
-TEST_F(ErrorScreenTest, ExitFromAPresentedHomeClosesTheWholeNavigationStack) {
   auto bare = ui::ViewController::make();
   window->setRootViewController(bare);
   ZephroSdk4TolmarRunner::openSdkHome(*bare);
   auto presented = std::dynamic_pointer_cast<ui::NavigationController>(bare->presentedViewController());
   ASSERT_TRUE(presented);
-  auto error = showError(*std::dynamic_pointer_cast<ZPRootViewController>(presented->topViewController()));
-  ASSERT_TRUE(error);
-  tapExit(*error);
+  auto inPresented = showError(*std::dynamic_pointer_cast<ZPRootViewController>(presented->topViewController()));
+  ASSERT_TRUE(inPresented);
+  tapExit(*inPresented);
   EXPECT_EQ(bare->presentedViewController(), nullptr);
-}
 
-TEST_F(ErrorScreenTest, ExitFromAPushedHomePopsBackToTheHost) {
-  auto root = openHome();
-  auto error = showError(*root);
-  ASSERT_TRUE(error);
-  tapExit(*error);
-  EXPECT_EQ(top(), host);
-}
-
-TEST_F(ErrorScreenTest, ExitWithoutANavigationControllerDismissesTheScreenItself) {
-  auto error = ZPErrorViewController::make("broken");
-  host->present(error, false);
-  error->view();
-  tapExit(*error);
-  EXPECT_EQ(host->presentedViewController(), nullptr);
+  auto alone = ZPErrorViewController::make("broken");
+  bare->present(alone, false);
+  alone->view();
+  tapExit(*alone);
+  EXPECT_EQ(bare->presentedViewController(), nullptr);
   EXPECT_EQ(renderer->animated.back(), ui::TransitionKind::dismiss);
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/forwarded_events.h"
-#include "tests/support/kit_test.h"
+#include "tests/support/kit_fixture.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/application.h"
 #include "zephro/platform/ui/view.h"
@@ -16,89 +16,64 @@ namespace zephro {
 namespace {
 
 using platform::foundation::NotificationCenter;
-using testing::KitTest;
 using Names = std::vector<std::string>;
-using Log = std::vector<std::string>;
 
-enum class Shown { page, tabbar, error };
+void replaceRoot(std::any object) {
+  NotificationCenter::defaultCenter().post(kLoginStateChangedNotification, std::move(object));
+}
 
-struct RouteCase {
-  const char* name;
-  const char* pageName;
-  Shown shown;
-};
+class RootScreenTest : public testing::KitTest {};
 
-class RootScreenTest : public KitTest {
- protected:
-  void replaceRoot(std::any object) {
-    NotificationCenter::defaultCenter().post(kLoginStateChangedNotification, std::move(object));
-  }
-};
-
-class RoutingTableTest : public RootScreenTest, public ::testing::WithParamInterface<RouteCase> {};
-
-TEST_P(RoutingTableTest, ThePageNameChoosesTheChild) {
+TEST_F(RootScreenTest, ThePageNameChoosesTheChild) {
+  enum Shown { pageScreen, tabBarScreen, errorScreen };
+  const std::pair<std::any, Shown> cases[] = {
+      {std::string("native/tabbar"), tabBarScreen}, {std::string("native/tabbar/more"), tabBarScreen},
+      {std::string("native//tabbar"), tabBarScreen}, {std::string("native/settings"), errorScreen},
+      {std::string("native/"), errorScreen}, {std::string("native///"), errorScreen},
+      {std::string(""), errorScreen}, {std::int64_t{5}, errorScreen},
+      {std::string("native"), pageScreen}, {std::string("Native/tabbar"), pageScreen},
+      {std::string("smarthome"), pageScreen}};
   auto root = openHome();
-  replaceRoot(std::string(GetParam().pageName));
-  auto child = root->child();
-  switch (GetParam().shown) {
-    case Shown::page: {
-      auto page = std::dynamic_pointer_cast<H5ContentViewController>(child);
-      ASSERT_TRUE(page);
-      EXPECT_EQ(page->pageName(), GetParam().pageName);
+  for (const auto& [object, shown] : cases) {
+    replaceRoot(object);
+    const auto* name = std::any_cast<std::string>(&object);
+    EXPECT_EQ(root->childPageName(), name ? *name : "");
+    auto child = root->child();
+    auto page = std::dynamic_pointer_cast<H5ContentViewController>(child);
+    auto error = std::dynamic_pointer_cast<ZPErrorViewController>(child);
+    EXPECT_EQ(page != nullptr, shown == pageScreen) << root->childPageName();
+    EXPECT_EQ(std::dynamic_pointer_cast<ZPTabbarViewController>(child) != nullptr, shown == tabBarScreen);
+    EXPECT_EQ(error != nullptr, shown == errorScreen) << root->childPageName();
+    if (page) {
+      EXPECT_EQ(page->pageName(), root->childPageName());
       EXPECT_EQ(page->params(), std::nullopt);
-      break;
     }
-    case Shown::tabbar:
-      EXPECT_TRUE(std::dynamic_pointer_cast<ZPTabbarViewController>(child));
-      break;
-    case Shown::error: {
-      auto error = std::dynamic_pointer_cast<ZPErrorViewController>(child);
-      ASSERT_TRUE(error);
+    if (error) {
       EXPECT_EQ(error->message(), "暂不支持的页面，请更新 SDK");
-      break;
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, RoutingTableTest,
-                         ::testing::Values(RouteCase{"Tabbar", "native/tabbar", Shown::tabbar},
-                                           RouteCase{"TabbarWithMore", "native/tabbar/more", Shown::tabbar},
-                                           RouteCase{"TabbarAfterEmptyPiece", "native//tabbar", Shown::tabbar},
-                                           RouteCase{"OtherNative", "native/settings", Shown::error},
-                                           RouteCase{"PrefixAlone", "native/", Shown::error},
-                                           RouteCase{"PrefixAndSlashes", "native///", Shown::error},
-                                           RouteCase{"NativeWithoutSlash", "native", Shown::page},
-                                           RouteCase{"Page", "smarthome", Shown::page},
-                                           RouteCase{"UpperCasePrefix", "Native/tabbar", Shown::page},
-                                           RouteCase{"Empty", "", Shown::error}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(RootScreenTest, WithoutATokenTheLoginPageShowsAndTheSocketDisconnects) {
-  auto root = openHome();
-  EXPECT_EQ(ZPRootViewController::current(), root);
-  EXPECT_EQ(root->childPageName(), "login");
-  EXPECT_EQ(socket->log().entries(), (Log{"socket.token=none", "socket.disconnect"}));
-  EXPECT_EQ(root->navigationItem().backButtonTitle, "返回");
+// Any stored token, even an empty one, counts as logged in.
+TEST_F(RootScreenTest, TheStoredTokenChoosesTheFirstPageAndTheSocketState) {
+  auto loggedOut = openHome();
+  EXPECT_EQ(ZPRootViewController::current(), loggedOut);
+  EXPECT_EQ(loggedOut->childPageName(), "login");
+  EXPECT_EQ(socket->log().entries(), (Names{"socket.token=none", "socket.disconnect"}));
   EXPECT_TRUE(navigation->isNavigationBarHidden());
-}
 
-TEST_F(RootScreenTest, AnyStoredTokenShowsTheSmartHomeAndReconnects) {
   storeToken("");
-  auto root = openHome();
-  EXPECT_EQ(root->childPageName(), "smarthome");
-  EXPECT_EQ(socket->log().entries(), (Log{"socket.token=", "socket.reconnect"}));
+  socket->log().clear();
+  auto loggedIn = openHome();
+  EXPECT_EQ(loggedIn->childPageName(), "smarthome");
+  EXPECT_EQ(socket->log().entries(), (Names{"socket.token=", "socket.reconnect"}));
+  // The older root going away leaves the newer one current.
+  navigation->setViewControllers({host, loggedIn}, false);
+  loggedOut.reset();
+  EXPECT_EQ(ZPRootViewController::current(), loggedIn);
 }
 
-TEST_F(RootScreenTest, TheChildFillsTheRootScreen) {
-  auto root = openHome();
-  window->layoutIfNeeded();
-  EXPECT_EQ(root->child()->view()->superview(), root->view());
-  EXPECT_EQ(root->child()->view()->frame(), root->view()->frame());
-  EXPECT_EQ(root->child()->parent(), root);
-}
-
-TEST_F(RootScreenTest, ReplacingTheChildLeavesOneChildAndPopsBackToTheRoot) {
+TEST_F(RootScreenTest, ReplacingTheChildLeavesOneChildFillingTheRootAndPopsBackToIt) {
   auto root = openHome();
   navigation->pushViewController(H5ContentViewController::make("A", std::nullopt), false);
   std::weak_ptr<platform::ui::ViewController> first = root->child();
@@ -108,22 +83,17 @@ TEST_F(RootScreenTest, ReplacingTheChildLeavesOneChildAndPopsBackToTheRoot) {
   EXPECT_TRUE(first.expired());
   EXPECT_EQ(root->children().size(), 1u);
   EXPECT_EQ(root->view()->subviews().size(), 1u);
-  EXPECT_EQ(root->childPageName(), "home");
-}
-
-TEST_F(RootScreenTest, ANotificationWithoutATextShowsTheErrorScreen) {
-  auto root = openHome();
-  replaceRoot(std::int64_t{5});
-  EXPECT_TRUE(std::dynamic_pointer_cast<ZPErrorViewController>(root->child()));
-  EXPECT_EQ(root->childPageName(), "");
+  window->layoutIfNeeded();
+  EXPECT_EQ(root->child()->view()->superview(), root->view());
+  EXPECT_EQ(root->child()->view()->frame(), root->view()->frame());
 }
 
 TEST_F(RootScreenTest, ReturningToTheForegroundReconnectsAndReloadsEveryPage) {
-  auto root = openHome();
+  openHome();
   socket->log().clear();
   testing::ForwardedEvents events;
   platform::ui::Application::postWillEnterForeground();
-  EXPECT_EQ(socket->log().entries(), (Log{"socket.reconnect"}));
+  EXPECT_EQ(socket->log().entries(), (Names{"socket.reconnect"}));
   EXPECT_EQ(events.events(), (std::vector<EventModel>{EventModel{"reload", {}, {}, {}}}));
 }
 
@@ -133,7 +103,7 @@ TEST_F(RootScreenTest, DestructionClearsCurrentThenStopsObservingThenDisconnects
   struct Probe : testing::RecordingSocketManager {
     void disconnect() override {
       log().add(std::string("current=") + (ZPRootViewController::current() ? "set" : "none"));
-      NotificationCenter::defaultCenter().post(kLoginStateChangedNotification, std::string("home"));
+      replaceRoot(std::string("home"));
       RecordingSocketManager::disconnect();
     }
   };
@@ -144,15 +114,7 @@ TEST_F(RootScreenTest, DestructionClearsCurrentThenStopsObservingThenDisconnects
     root->view();
     probe->log().clear();
   }
-  EXPECT_EQ(probe->log().entries(), (Log{"current=none", "socket.disconnect"}));
-}
-
-TEST_F(RootScreenTest, AnOlderRootScreenGoingAwayLeavesTheNewerOneCurrent) {
-  auto older = ZPRootViewController::make();
-  older->view();
-  auto newer = openHome();
-  older.reset();
-  EXPECT_EQ(ZPRootViewController::current(), newer);
+  EXPECT_EQ(probe->log().entries(), (Names{"current=none", "socket.disconnect"}));
 }
 
 }  // namespace

@@ -28,38 +28,25 @@ TEST_F(CloudConfigTest, AppVersionComesFromTheHostBundleOnlyWhenItIsAString) {
   EXPECT_EQ(ZephroCloudConfig().appVersion(), "1.0");
   setHostVersion(std::int64_t{3});
   EXPECT_EQ(ZephroCloudConfig().appVersion(), "1.0");
-  setHostVersion(std::string("2.4.1"));
-  EXPECT_EQ(ZephroCloudConfig().appVersion(), "2.4.1");
   setHostVersion(std::string());
   EXPECT_EQ(ZephroCloudConfig().appVersion(), "");
-}
-
-TEST_F(CloudConfigTest, EncodesTheSixFieldsInDeclarationOrder) {
   setHostVersion(std::string("7.0"));
   EXPECT_EQ(JSONEncoder().encode(ZephroCloudConfig()),
             R"({"appKey":"","regionId":"CN","language":"zh","countryCode":"86","appVersion":"7.0","baseURL":""})");
 }
 
-TEST_F(CloudConfigTest, DecodingTakesAllSixStringsWhateverTheBundleHolds) {
+// Decoding takes all six texts whatever the bundle holds, or fails as a whole
+// (a repeated key counts with its last value).
+TEST_F(CloudConfigTest, DecodingNeedsAllSixTexts) {
   setHostVersion(std::string("9.9"));
-  auto config = JSONDecoder().decode<ZephroCloudConfig>(
-      R"({"baseURL":"https://x","appVersion":"1.2","countryCode":"1","language":"en","regionId":"US","appKey":"k","extra":3})");
-  EXPECT_EQ(config.appKey(), "k");
-  EXPECT_EQ(config.regionId(), "US");
-  EXPECT_EQ(config.language(), "en");
-  EXPECT_EQ(config.countryCode(), "1");
-  EXPECT_EQ(config.appVersion(), "1.2");
-  EXPECT_EQ(config.baseURL(), "https://x");
-}
-
-TEST_F(CloudConfigTest, DecodingFailsAsAWholeForAMissingOrMistypedKey) {
-  const char* broken[] = {
-      R"({"appKey":"k","regionId":"US","language":"en","countryCode":"1","appVersion":"1.2"})",
-      R"({"appKey":"k","regionId":"US","language":"en","countryCode":86,"appVersion":"1.2","baseURL":""})",
-      R"({"appKey":null,"regionId":"US","language":"en","countryCode":"1","appVersion":"1.2","baseURL":""})",
-      R"(["k","US","en","1","1.2",""])",
-  };
-  for (const char* text : broken) {
+  const std::string all =
+      R"({"baseURL":"https://x","appVersion":"1.2","countryCode":"1","language":"en","regionId":"US","appKey":"k")";
+  EXPECT_EQ(JSONEncoder().encode(JSONDecoder().decode<ZephroCloudConfig>(all + R"(,"extra":3})")),
+            R"({"appKey":"k","regionId":"US","language":"en","countryCode":"1","appVersion":"1.2",)"
+            R"("baseURL":"https://x"})");
+  for (const std::string& text : {std::string(R"({"appKey":"k","regionId":"US","language":"en","appVersion":"1"})"),
+                                  all + R"(,"countryCode":86})", all + R"(,"appKey":null})",
+                                  std::string(R"(["k","US","en","1","1.2",""])")}) {
     EXPECT_THROW(JSONDecoder().decode<ZephroCloudConfig>(text), DecodingError) << text;
   }
 }

@@ -15,17 +15,11 @@ namespace zephro {
 namespace {
 
 using platform::foundation::UserDefaults;
-using testing::RecordingSocketManager;
 using Log = std::vector<std::string>;
 
 PlainMap loginWithToken(std::any accessToken) {
   return PlainMap{{"name", std::string("ann")},
                   {"userToken", PlainMap{{"accessToken", std::move(accessToken)}, {"expires", std::int64_t{3600}}}}};
-}
-
-std::string storedText(UserDefaults& defaults) {
-  std::optional<Data> bytes = defaults.data(kLoginUserInfoKey);
-  return bytes ? std::string(bytes->begin(), bytes->end()) : "<none>";
 }
 
 class LoginInfoStoreTest : public ::testing::Test {
@@ -40,27 +34,33 @@ class LoginInfoStoreTest : public ::testing::Test {
     forgetLoginUserInfoCopy();
   }
   UserDefaults& defaults() { return UserDefaults::standard(); }
+  std::string storedText() {
+    std::optional<Data> bytes = defaults().data(kLoginUserInfoKey);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : "<none>";
+  }
 
   testing::TemporaryStandardUserDefaults store;
-  std::shared_ptr<RecordingSocketManager> socket = std::make_shared<RecordingSocketManager>("s");
+  std::shared_ptr<testing::RecordingSocketManager> socket = std::make_shared<testing::RecordingSocketManager>("s");
 };
 
-TEST_F(LoginInfoStoreTest, ALoginWithATokenStoresBothKeysAndReconnectsWithTheToken) {
+// An absent or empty token is passed on as it is, but never stored.
+TEST_F(LoginInfoStoreTest, StoresTheInfoAndItsTokenAndReconnectsTheSocketWithIt) {
   setLoginUserInfo(defaults(), loginWithToken(std::string("tok-1")));
-  EXPECT_EQ(storedText(defaults()), R"({"name":"ann","userToken":{"accessToken":"tok-1","expires":3600}})");
+  EXPECT_EQ(storedText(), R"({"name":"ann","userToken":{"accessToken":"tok-1","expires":3600}})");
   EXPECT_EQ(defaults().string(kLoginUserTokenKey), "tok-1");
-  EXPECT_EQ(socket->log().entries(), (Log{"s.token=tok-1", "s.reconnect"}));
   EXPECT_EQ(socket->token(), "tok-1");
-}
-
-// An empty token is passed on as it is, but never stored.
-TEST_F(LoginInfoStoreTest, WithoutATokenTheKeyIsRemovedAndTheSocketStillReconnects) {
-  defaults().set(kLoginUserTokenKey, std::string("old"));
   setLoginUserInfo(defaults(), PlainMap{{"name", std::string("ann")}});
   EXPECT_EQ(defaults().string(kLoginUserTokenKey), std::nullopt);
   setLoginUserInfo(defaults(), loginWithToken(std::string()));
   EXPECT_EQ(defaults().string(kLoginUserTokenKey), std::nullopt);
-  EXPECT_EQ(socket->log().entries(), (Log{"s.token=none", "s.reconnect", "s.token=", "s.reconnect"}));
+  EXPECT_EQ(socket->log().entries(),
+            (Log{"s.token=tok-1", "s.reconnect", "s.token=none", "s.reconnect", "s.token=", "s.reconnect"}));
+
+  ZephroSdk4TolmarRunner::setSocketManager(nullptr);
+  socket->log().clear();
+  setLoginUserInfo(defaults(), loginWithToken(std::string("tok-2")));
+  EXPECT_EQ(defaults().string(kLoginUserTokenKey), "tok-2");
+  EXPECT_TRUE(socket->log().entries().empty());
 }
 
 TEST_F(LoginInfoStoreTest, LogoutRemovesBothKeys) {
@@ -73,15 +73,7 @@ TEST_F(LoginInfoStoreTest, LogoutRemovesBothKeys) {
   EXPECT_EQ(loginUserInfo(defaults()), std::nullopt);
 }
 
-TEST_F(LoginInfoStoreTest, WithoutASocketManagerOnlyTheStoreChanges) {
-  ZephroSdk4TolmarRunner::setSocketManager(nullptr);
-  socket->log().clear();
-  setLoginUserInfo(defaults(), loginWithToken(std::string("tok")));
-  EXPECT_EQ(defaults().string(kLoginUserTokenKey), "tok");
-  EXPECT_TRUE(socket->log().entries().empty());
-}
-
-TEST_F(LoginInfoStoreTest, SurvivesARestart) {
+TEST_F(LoginInfoStoreTest, SurvivesARestartAndUnreadableDataReadsAsAbsent) {
   PlainMap info = loginWithToken(std::string("tok"));
   setLoginUserInfo(defaults(), info);
   forgetLoginUserInfoCopy();
@@ -89,12 +81,10 @@ TEST_F(LoginInfoStoreTest, SurvivesARestart) {
   std::optional<PlainMap> read = loginUserInfo(defaults());
   ASSERT_TRUE(read);
   EXPECT_TRUE(testing::plainEquals(*read, info));
-}
 
-TEST_F(LoginInfoStoreTest, UnreadableStoredDataReadsAsAbsent) {
-  for (const char* text : {"{", "[1,2]", "\"text\""}) {
+  for (std::string text : {"{", "[1,2]", "\"text\""}) {
     forgetLoginUserInfoCopy();
-    defaults().set(kLoginUserInfoKey, Data(text, text + std::char_traits<char>::length(text)));
+    defaults().set(kLoginUserInfoKey, Data(text.begin(), text.end()));
     EXPECT_EQ(loginUserInfo(defaults()), std::nullopt) << text;
   }
   forgetLoginUserInfoCopy();
@@ -103,8 +93,7 @@ TEST_F(LoginInfoStoreTest, UnreadableStoredDataReadsAsAbsent) {
 }
 
 TEST_F(LoginInfoStoreTest, InfoJSONCannotHoldLivesOnlyInMemory) {
-  PlainMap info{{"when", Date{}}};
-  setLoginUserInfo(defaults(), info);
+  setLoginUserInfo(defaults(), PlainMap{{"when", Date{}}});
   EXPECT_FALSE(defaults().value(kLoginUserInfoKey).has_value());
   ASSERT_TRUE(loginUserInfo(defaults()));
   EXPECT_EQ(loginUserInfo(defaults())->count("when"), 1u);
@@ -112,11 +101,10 @@ TEST_F(LoginInfoStoreTest, InfoJSONCannotHoldLivesOnlyInMemory) {
 
 TEST(LoginAccessToken, OnlyAStringInsideAUserTokenObject) {
   EXPECT_EQ(loginAccessToken(loginWithToken(std::string("t"))), "t");
-  EXPECT_EQ(loginAccessToken({}), std::nullopt);
-  EXPECT_EQ(loginAccessToken(loginWithToken(std::int64_t{5})), std::nullopt);
-  EXPECT_EQ(loginAccessToken(PlainMap{{"userToken", std::string("t")}}), std::nullopt);
-  EXPECT_EQ(loginAccessToken(PlainMap{{"userToken", PlainMap{}}}), std::nullopt);
-  EXPECT_EQ(loginAccessToken(PlainMap{{"accessToken", std::string("t")}}), std::nullopt);
+  for (const PlainMap& info : {PlainMap{}, loginWithToken(std::int64_t{5}), PlainMap{{"userToken", std::string("t")}},
+                               PlainMap{{"userToken", PlainMap{}}}, PlainMap{{"accessToken", std::string("t")}}}) {
+    EXPECT_EQ(loginAccessToken(info), std::nullopt);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_test.h"
+#include "tests/support/kit_fixture.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
@@ -14,31 +14,22 @@ namespace {
 
 namespace ui = platform::ui;
 using platform::foundation::UserDefaults;
-using testing::KitTest;
+using Kinds = std::vector<ui::TransitionKind>;
 
-struct DebugHostCase {
-  const char* name;
-  std::optional<std::string> stored;
-  std::string debugHost;
-};
+class PreparationTest : public testing::KitTest {};
 
-class DebugHostTest : public KitTest, public ::testing::WithParamInterface<DebugHostCase> {};
-
-TEST_P(DebugHostTest, AStoredHostGetsTheHttpSchemeWhenItHasNone) {
-  if (GetParam().stored) UserDefaults::standard().set("h5DebugHost", *GetParam().stored);
-  ZephroSdk4TolmarRunner::prepare();
-  EXPECT_EQ(H5Manager::shared().debugHost(), GetParam().debugHost);
-}
-
-INSTANTIATE_TEST_SUITE_P(Hosts, DebugHostTest,
-                         ::testing::Values(DebugHostCase{"BareAddress", "192.168.1.5:8080", "http://192.168.1.5:8080"},
-                                           DebugHostCase{"Http", "http://dev:3000", "http://dev:3000"},
-                                           DebugHostCase{"Https", "https://dev", "https://dev"},
-                                           DebugHostCase{"UpperCaseScheme", "HTTP://dev", "http://HTTP://dev"},
-                                           DebugHostCase{"NoneStored", std::nullopt, ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(KitTest, PrepareReadsTheDebugSwitchAndOverridesTheHostsChoice) {
+// A stored host gets the http scheme when it has none; the switch overrides
+// what the host chose.
+TEST_F(PreparationTest, PrepareReadsTheDebugSettings) {
+  const std::pair<std::optional<std::string>, std::string> hosts[] = {
+      {"192.168.1.5:8080", "http://192.168.1.5:8080"}, {"http://dev:3000", "http://dev:3000"},
+      {"https://dev", "https://dev"}, {"HTTP://dev", "http://HTTP://dev"}, {std::nullopt, ""}};
+  for (const auto& [stored, debugHost] : hosts) {
+    if (stored) UserDefaults::standard().set("h5DebugHost", *stored);
+    if (!stored) UserDefaults::standard().remove("h5DebugHost");
+    ZephroSdk4TolmarRunner::prepare();
+    EXPECT_EQ(H5Manager::shared().debugHost(), debugHost);
+  }
   H5Manager::shared().setIsDebug(true);
   ZephroSdk4TolmarRunner::prepare();
   EXPECT_FALSE(H5Manager::shared().isDebug());
@@ -47,7 +38,7 @@ TEST_F(KitTest, PrepareReadsTheDebugSwitchAndOverridesTheHostsChoice) {
   EXPECT_TRUE(H5Manager::shared().isDebug());
 }
 
-TEST_F(KitTest, PrepareTwiceLeavesOneNewestHandlerPerScope) {
+TEST_F(PreparationTest, PrepareAgainResetsTheBundlePathAndRegistersNewHandlers) {
   H5Manager::shared().setBundlePath("elsewhere");
   auto before = JSBManager::shared().scopeMap();
   ZephroSdk4TolmarRunner::prepare();
@@ -58,13 +49,11 @@ TEST_F(KitTest, PrepareTwiceLeavesOneNewestHandlerPerScope) {
   }
 }
 
-TEST_F(KitTest, OpenSdkHomePushesOnTheHostsNavigationAnimated) {
+TEST_F(PreparationTest, OpenSdkHomePushesOnTheHostsStackOrPresentsANewOne) {
   ZephroSdk4TolmarRunner::openSdkHome(*host);
   EXPECT_EQ(stackNames(), (std::vector<std::string>{"host", "root"}));
-  EXPECT_EQ(renderer->animated, std::vector<ui::TransitionKind>{ui::TransitionKind::push});
-}
+  EXPECT_EQ(renderer->animated, Kinds{ui::TransitionKind::push});
 
-TEST_F(KitTest, OpenSdkHomePresentsANewNavigationStackFromAHostWithoutOne) {
   auto bare = ui::ViewController::make();
   window->setRootViewController(bare);
   ZephroSdk4TolmarRunner::openSdkHome(*bare);
@@ -73,7 +62,7 @@ TEST_F(KitTest, OpenSdkHomePresentsANewNavigationStackFromAHostWithoutOne) {
   ASSERT_TRUE(presented);
   ASSERT_EQ(presented->viewControllers().size(), 1u);
   EXPECT_TRUE(std::dynamic_pointer_cast<ZPRootViewController>(presented->viewControllers()[0]));
-  EXPECT_EQ(renderer->animated, std::vector<ui::TransitionKind>{ui::TransitionKind::present});
+  EXPECT_EQ(renderer->animated, (Kinds{ui::TransitionKind::push, ui::TransitionKind::present}));
 }
 
 }  // namespace

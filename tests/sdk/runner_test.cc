@@ -1,16 +1,22 @@
-// The runner's socket manager hand-over and its delegate.
+// The runner's socket side: the host's socket manager hand-over, and which
+// socket messages become page events with what JSON text.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "tests/support/forwarded_events.h"
 #include "tests/support/recording_socket_manager.h"
+#include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/sdk/socket_json.h"
+#include "zephro/sdk/socket_message_filter.h"
 #include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
 
 namespace zephro {
 namespace {
 
+using platform::foundation::JSONSerialization;
 using testing::RecordingSocketManager;
 using testing::SocketCallLog;
 using Log = std::vector<std::string>;
@@ -47,14 +53,6 @@ TEST_F(RunnerTest, HandOverDisconnectsAndDetachesThePreviousBeforeTheNewGetsTheS
   EXPECT_EQ(ZephroSdk4TolmarRunner::socketManager(), nullptr);
 }
 
-TEST_F(RunnerTest, MessagesFromTheHostSocketBecomeEvents) {
-  testing::ForwardedEvents events;
-  ZephroSdk4TolmarRunner::setSocketManager(first);
-  first->receive(kNormalReport);
-  first->receive("not json");
-  EXPECT_EQ(events.events(), (std::vector<EventModel>{{"deviceEvent", R"({"v":1})", std::nullopt, std::nullopt}}));
-}
-
 // The host may deliver messages on its socket threads while it swaps managers.
 TEST_F(RunnerTest, MessagesAndHandOversOnManyThreadsAtOnce) {
   testing::ForwardedEvents events;
@@ -78,6 +76,68 @@ TEST_F(RunnerTest, MessagesAndHandOversOnManyThreadsAtOnce) {
   auto other = current == first ? second : first;
   EXPECT_NE(current->delegate(), nullptr);
   EXPECT_EQ(other->delegate(), nullptr);
+}
+
+EventModel broadcast(const char* name, const char* data) { return {name, data, std::nullopt, std::nullopt}; }
+
+TEST(SocketMessageFilter, PostsTheEventOrNothing) {
+  const std::pair<const char*, std::optional<EventModel>> cases[] = {
+      {R"({"messageType":"DeviceReport","name":"Normal","data":{"z":true,"identify":"learnCodeNotify","a":null}})",
+       broadcast("learnCodeNotify", R"({"a":null,"identify":"learnCodeNotify","z":true})")},
+      {R"({"name":"Normal","messageType":"DeviceReport","data":{"v":[1,2.5]}})",
+       broadcast("deviceEvent", R"({"v":[1,2.5]})")},
+      {R"({"messageType":"DeviceReport","name":"Normal","data":{"identify":7}})",
+       broadcast("deviceEvent", R"({"identify":7})")},
+      {R"({"messageType":"DeviceReport","name":"Normal","data":{"identify":"LearnCodeNotify"}})",
+       broadcast("deviceEvent", R"({"identify":"LearnCodeNotify"})")},
+      {R"({"messageType":"DeviceReport","name":"Joined","data":{"userDevice":{"id":"d1","b":1},"x":2}})",
+       EventModel{"Joined", R"({"b":1,"id":"d1"})", std::nullopt, "network-zigbee"}},
+      {R"({"messageType":"DeviceReport","name":"Joined","data":{"x":2}})", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":"Joined","data":{"userDevice":"d1"}})", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":"Normal","data":[1]})", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":"Normal"})", std::nullopt},
+      {R"({"messageType":"devicereport","name":"Normal","data":{}})", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":5,"data":{}})", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":"Left","data":{}})", std::nullopt},
+      {R"([{"messageType":"DeviceReport","name":"Normal","data":{}}])", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":"Normal","data":{}} trailing)", std::nullopt},
+      {R"({"messageType":"DeviceReport","name":"Normal","data":{"big":1e400}})", std::nullopt},
+      {"", std::nullopt}};
+  for (const auto& [message, event] : cases) {
+    testing::ForwardedEvents events;
+    ZephroSdk4TolmarRunner::handleSocketMessage(message);
+    EXPECT_EQ(events.events(), event ? std::vector<EventModel>{*event} : std::vector<EventModel>{}) << message;
+  }
+}
+
+TEST(SocketMessageFilter, RefusesNestingDeeperThanThePlatformSerialisation) {
+  auto report = [](std::size_t depth) {
+    return R"({"messageType":"DeviceReport","name":"Normal","data":{"a":)" + std::string(depth, '[') +
+           std::string(depth, ']') + "}}";
+  };
+  // The message object and its data are two levels.
+  EXPECT_TRUE(socketMessageEvent(report(JSONSerialization::maxDepth - 2)).has_value());
+  EXPECT_FALSE(socketMessageEvent(report(JSONSerialization::maxDepth - 1)).has_value());
+  EXPECT_FALSE(socketMessageEvent(report(100000)).has_value());
+}
+
+// The event data is what the platform's serialisation would write for the
+// parsed value: same member order, number forms and escapes.
+TEST(SocketJSON, WritesWhatThePlatformSerialisationWrites) {
+  for (const char* text : {
+           R"({"b":1,"a":{"d":[true,false,null],"c":""}})",
+           R"([1.0,1e2,-0.0,0.1,123456789012345678901234,-9223372036854775808,18446744073709551615,2.5e-8])",
+           R"(["\"quote\" \\ \/ \b\f\n\r\t \u0001 \u001f \u00e9 \u2028 \ud83d\ude00 é"])",
+           R"({"dup":1,"dup":2})",
+           R"("top")",
+       }) {
+    auto ours = compactJSONText(*parseJSONTree(text));
+    auto platform = JSONSerialization::data(*JSONSerialization::jsonObject(text));
+    ASSERT_TRUE(ours && platform) << text;
+    EXPECT_EQ(*ours, *platform) << text;
+  }
+  EXPECT_FALSE(parseJSONTree("{\"a\":\"\xff\"}").has_value());
+  EXPECT_FALSE(parseJSONTree(R"(["\ud800"])").has_value());
 }
 
 }  // namespace

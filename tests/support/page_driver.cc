@@ -28,10 +28,4 @@ std::vector<platform::headless::RecordedLoad> loadsOf(platform::web::WebView& we
   return engineOf(webView)->loads();
 }
 
-std::optional<std::string> loadedURL(platform::web::WebView& webView) {
-  const auto& loads = engineOf(webView)->loads();
-  if (loads.empty()) return std::nullopt;
-  return loads.back().url.absoluteString();
-}
-
 }  // namespace zephro::testing

@@ -2,7 +2,6 @@
 // messages and read what the kit evaluated or loaded.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,5 @@ std::vector<std::string> responsesOf(platform::web::WebView& webView);
 std::vector<std::string> scriptsSince(platform::web::WebView& webView, std::size_t skip);
 // The loads the engine received, oldest first.
 std::vector<platform::headless::RecordedLoad> loadsOf(platform::web::WebView& webView);
-// The URL text of the last load; absent before the first.
-std::optional<std::string> loadedURL(platform::web::WebView& webView);
 
 }  // namespace zephro::testing

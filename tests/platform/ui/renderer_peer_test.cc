@@ -1,6 +1,3 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "tests/platform/ui/ui_test_support.h"
 #include "zephro/platform/ui/label.h"
 #include "zephro/platform/ui/layer.h"
@@ -8,8 +5,6 @@
 
 namespace zephro::testing {
 namespace {
-
-using ::testing::ElementsAre;
 
 class RecordingPeer : public ui::ViewPeer {
  public:
@@ -25,20 +20,19 @@ class RecordingPeer : public ui::ViewPeer {
   std::shared_ptr<Log> log_;
 };
 
-class PeerRenderer : public HeldTransitionRenderer {
- public:
-  explicit PeerRenderer(std::shared_ptr<Log> log) : log_(std::move(log)) {}
-  std::shared_ptr<ui::ViewPeer> makeViewPeer(ui::View&) override { return std::make_shared<RecordingPeer>(log_); }
-
- private:
-  std::shared_ptr<Log> log_;
-};
-
-TEST_F(UiTest, PeersHearOfEachRealChange) {
-  ui::setRenderer(std::make_shared<PeerRenderer>(log));
+TEST_F(UiTest, PeersHearOfEachRealChangeAndOnlyWithARenderer) {
+  EXPECT_EQ(ui::View::make()->peer(), nullptr);
+  struct PeerRenderer : ui::Renderer {
+    std::shared_ptr<ui::ViewPeer> makeViewPeer(ui::View&) override { return std::make_shared<RecordingPeer>(log); }
+    std::shared_ptr<ui::WindowPeer> makeWindowPeer(ui::Window&) override { return std::make_shared<ui::WindowPeer>(); }
+    void animateTransition(const ui::Transition&, std::function<void()> done) override { done(); }
+    std::shared_ptr<Log> log;
+  };
+  auto renderer = std::make_shared<PeerRenderer>();
+  renderer->log = log;
+  ui::setRenderer(renderer);
   auto label = ui::Label::make("a");
-  ASSERT_NE(label->peer(), nullptr);
-
+  ASSERT_NE(label->peer(), nullptr);  // made when first asked for
   label->setFrame(ui::Rect::make(0, 0, 10, 10));
   label->setFrame(ui::Rect::make(0, 0, 10, 10));
   label->addSubview(ui::View::make());
@@ -52,20 +46,12 @@ TEST_F(UiTest, PeersHearOfEachRealChange) {
   EXPECT_EQ(label->sizeThatFits({100, 100}), (ui::Size{123, 45}));
 }
 
-TEST_F(UiTest, WithoutARendererThereAreNoPeers) {
-  EXPECT_EQ(ui::View::make()->peer(), nullptr);
-  auto window = ui::Window::make();
-  window->makeKeyAndVisible();
-  EXPECT_EQ(window->windowPeer(), nullptr);
-}
-
 TEST_F(UiTest, LayoutHooksRunOncePerMarkedPass) {
   auto screen = controller("screen");
   show(screen);
   EXPECT_EQ(screen->layoutPasses, 1);
   window->layoutIfNeeded();
   EXPECT_EQ(screen->layoutPasses, 1);
-
   screen->view()->setNeedsLayout();
   screen->view()->setNeedsLayout();
   EXPECT_EQ(loop->drain(), 1u);  // one pass scheduled for the window

@@ -3,8 +3,6 @@
 #include <fstream>
 
 #include "tests/support/scratch_directory.h"
-#include "zephro/platform/foundation/notification_center.h"
-#include "zephro/platform/ui/application.h"
 #include "zephro/platform/ui/image.h"
 #include "zephro/platform/ui/screen.h"
 
@@ -43,6 +41,8 @@ TEST_F(ImageTest, PrefersTheScreenScaleThenLargerVariants) {
   EXPECT_EQ(Image::named("only", bundle.path())->scale(), 3);
   touch("photo.jpg");
   EXPECT_EQ(Image::named("photo.jpg", bundle.path())->file(), bundle / "photo.jpg");
+  Screen::main().setScale(0);  // refused: the scale stays positive
+  EXPECT_EQ(Screen::main().scale(), 2);
 }
 
 TEST_F(ImageTest, MissingFilesAndNamesLeavingTheBundleGiveNoImage) {
@@ -53,33 +53,8 @@ TEST_F(ImageTest, MissingFilesAndNamesLeavingTheBundleGiveNoImage) {
   EXPECT_EQ(Image::named((bundle / "inside").string(), bundle.path()), nullptr);
 }
 
-TEST_F(ImageTest, RenderingModeMakesACopy) {
-  touch("icon.png");
-  auto image = Image::named("icon", bundle.path());
-  auto original = image->withRenderingMode(ImageRenderingMode::alwaysOriginal);
-  EXPECT_EQ(image->renderingMode(), ImageRenderingMode::automatic);
-  EXPECT_EQ(original->renderingMode(), ImageRenderingMode::alwaysOriginal);
-  EXPECT_EQ(original->file(), image->file());
-}
-
 TEST(KitBundleImageTest, TabIconsShipWithTheKit) {
   EXPECT_NE(Image::named("tab/smart_sel"), nullptr);
-}
-
-TEST(ScreenTest, ScaleStaysPositive) {
-  const double saved = Screen::main().scale();
-  Screen::main().setScale(0);
-  EXPECT_EQ(Screen::main().scale(), saved);
-}
-
-TEST(ApplicationTest, ForegroundNotificationReachesObservers) {
-  int received = 0;
-  auto& center = foundation::NotificationCenter::defaultCenter();
-  center.addObserver(&received, Application::willEnterForegroundNotification,
-                     [&](const foundation::Notification&) { ++received; });
-  Application::postWillEnterForeground();
-  center.removeObserver(&received);
-  EXPECT_EQ(received, 1);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// Shared pieces of the ui tests: a controller that logs its life cycle and a
-// renderer that holds transitions until the test lets them finish.
+// Shared pieces of the ui tests: a controller that logs its life cycle, shown
+// in a visible window.
 #pragma once
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,13 +18,12 @@ namespace zephro::testing {
 
 namespace ui = platform::ui;
 using Log = std::vector<std::string>;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 class RecordingController : public ui::ViewController {
  public:
   RecordingController(std::string name, std::shared_ptr<Log> log) : name_(std::move(name)), log_(std::move(log)) {}
-  static std::shared_ptr<RecordingController> make(std::string name, std::shared_ptr<Log> log) {
-    return std::make_shared<RecordingController>(std::move(name), std::move(log));
-  }
 
   void viewDidLoad() override { record("load"); }
   void viewWillAppear(bool) override { record("willAppear"); }
@@ -43,32 +41,14 @@ class RecordingController : public ui::ViewController {
   std::shared_ptr<Log> log_;
 };
 
-class HeldTransitionRenderer : public ui::Renderer {
- public:
-  std::shared_ptr<ui::ViewPeer> makeViewPeer(ui::View&) override { return std::make_shared<ui::ViewPeer>(); }
-  std::shared_ptr<ui::WindowPeer> makeWindowPeer(ui::Window&) override { return std::make_shared<ui::WindowPeer>(); }
-  void animateTransition(const ui::Transition& transition, std::function<void()> done) override {
-    kinds.push_back(transition.kind);
-    pending.push_back(std::move(done));
-  }
-  void finishAll() {
-    auto finishing = std::move(pending);
-    pending.clear();
-    for (auto& done : finishing) done();
-  }
-
-  std::vector<ui::TransitionKind> kinds;
-  std::vector<std::function<void()>> pending;
-};
-
 // A visible window on a fresh headless main loop, and a log the recording
 // controllers share.
 class UiTest : public ::testing::Test {
  protected:
   void TearDown() override { ui::setRenderer(nullptr); }
 
-  std::shared_ptr<RecordingController> controller(const std::string& name) {
-    return RecordingController::make(name, log);
+  std::shared_ptr<RecordingController> controller(std::string name) {
+    return std::make_shared<RecordingController>(std::move(name), log);
   }
   // Shows `root` and forgets what happened while doing so.
   void show(const std::shared_ptr<ui::ViewController>& root) {

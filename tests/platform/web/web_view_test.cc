@@ -35,37 +35,7 @@ TEST_F(WebViewTest, LoadsReachTheEngineWithTheirRootOrRequestSettings) {
   EXPECT_EQ(view->url(), url("http://dev:8080/a/index.html"));
 }
 
-TEST_F(WebViewTest, ScriptsAreEvaluatedInOrderAndEachCompletionRunsOnce) {
-  int completions = 0;
-  view->evaluateJavaScript("first()");
-  view->evaluateJavaScript("second()", [&](std::any, std::optional<WebError> error) {
-    ++completions;
-    EXPECT_FALSE(error);
-  });
-  EXPECT_EQ(engineOf(*view)->evaluatedScripts(), (std::vector<std::string>{"first()", "second()"}));
-  EXPECT_EQ(completions, 1);
-}
-
-TEST_F(WebViewTest, FinishedNavigationsReachTheDelegateWhileItLives) {
-  struct Delegate : NavigationDelegate {
-    void didFinishNavigation(WebView& webView) override { finishedBy.push_back(&webView); }
-    std::vector<WebView*> finishedBy;
-  };
-  auto delegate = std::make_shared<Delegate>();
-  view->setNavigationDelegate(delegate);
-  engineOf(*view)->finishNavigation();
-  EXPECT_EQ(delegate->finishedBy, std::vector<WebView*>{view.get()});
-  delegate.reset();
-  engineOf(*view)->finishNavigation();  // held weakly: nothing left to call
-}
-
-TEST_F(WebViewTest, DescriptionNamesTheClassAndTheLastURL) {
-  auto page = std::make_shared<testing::PageWebView>(ui::Rect{}, view->configuration());
-  EXPECT_TRUE(page->description().starts_with("<PageWebView 0x")) << page->description();
-  page->loadFileURL(url("file:///b/p/index.html"), url("file:///b/"));
-  EXPECT_TRUE(page->description().ends_with("; url=file:///b/p/index.html>")) << page->description();
-}
-
+// The engine is made once the subclass is complete, so it sees the class name.
 TEST(EngineFactoryTest, EnginesAreMadeForTheFullyConstructedSubclass) {
   std::string madeFor;
   setEngineFactory([&](WebView& view, WebViewEngineClient client) {
@@ -75,9 +45,11 @@ TEST(EngineFactoryTest, EnginesAreMadeForTheFullyConstructedSubclass) {
   auto page = std::make_shared<testing::PageWebView>(ui::Rect{}, nullptr);
   page->setInspectable(true);
   setEngineFactory({});
-
   EXPECT_EQ(madeFor, "PageWebView");
   EXPECT_TRUE(engineOf(*page)->isInspectable());
+  EXPECT_TRUE(page->description().starts_with("<PageWebView 0x")) << page->description();
+  page->loadFileURL(url("file:///b/p/index.html"), url("file:///b/"));
+  EXPECT_TRUE(page->description().ends_with("; url=file:///b/p/index.html>")) << page->description();
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
-// Per-view engine state follows the one shared configuration.
+// Per-view engine state follows the one shared configuration: user scripts,
+// script-message handlers and URL schemes.
 #include <gtest/gtest.h>
 
 #include "web_test_support.h"
+#include "zephro/json/kinds.h"
 
 namespace zephro::platform::web {
 namespace {
 
 using headless::engineOf;
+using testing::RecordingMessageHandler;
 
 UserScript script(std::string source) { return {std::move(source), InjectionTime::atDocumentStart, true}; }
 
@@ -16,7 +19,7 @@ class ConfigurationSyncTest : public ::testing::Test {
 
   std::shared_ptr<WebViewConfiguration> configuration = WebViewConfiguration::make();
   std::shared_ptr<WebView> first = WebView::make({}, configuration);
-  std::shared_ptr<WebView> second = WebView::make({}, configuration);
+  std::shared_ptr<WebView> second = std::make_shared<testing::PageWebView>(ui::Rect{}, configuration);
 };
 
 TEST_F(ConfigurationSyncTest, EachLoadKeepsTheScriptsInForceAtThatMoment) {
@@ -39,17 +42,28 @@ TEST_F(ConfigurationSyncTest, EachLoadKeepsTheScriptsInForceAtThatMoment) {
   EXPECT_TRUE(engineOf(*first)->userScripts().empty());
 }
 
-TEST_F(ConfigurationSyncTest, HandlersAndSchemesAddedAfterTheEngineExistBecomeReachable) {
+// Handlers added after the engines exist are reachable; a name is taken once
+// and matched exactly.
+TEST_F(ConfigurationSyncTest, MessagesReachTheHandlerOfTheirNameWithThePostingView) {
   auto* engine = engineOf(*first);
-  auto handler = std::make_shared<testing::RecordingMessageHandler>();
   EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}")));
-
-  content().addScriptMessageHandler(handler, "jsb");
+  auto jsb = std::make_shared<RecordingMessageHandler>();
+  auto other = std::make_shared<RecordingMessageHandler>();
+  content().addScriptMessageHandler(jsb, "jsb");
+  content().addScriptMessageHandler(other, "other");
+  EXPECT_FALSE(content().addScriptMessageHandler(std::make_shared<RecordingMessageHandler>(), "jsb"));
   configuration->setURLSchemeHandler(std::make_shared<testing::KeepingSchemeHandler>(), "resource");
-
   EXPECT_EQ(engine->urlSchemes(), std::vector<std::string>{"resource"});
-  EXPECT_TRUE(engine->postScriptMessage("jsb", std::string("{}")));
-  EXPECT_EQ(handler->messages.size(), 1u);
+
+  EXPECT_TRUE(engineOf(*second)->postScriptMessage("jsb", std::string(R"({"scope":"app"})")));
+  EXPECT_TRUE(engine->postScriptMessage("other", PlainMap{{"a", std::int64_t{1}}}));
+  EXPECT_FALSE(engine->postScriptMessage("JSB", std::string("x")));
+  ASSERT_EQ(jsb->messages.size(), 1u);
+  EXPECT_EQ(jsb->messages[0].webView.lock(), second);
+  EXPECT_EQ(std::any_cast<std::string>(jsb->messages[0].body), R"({"scope":"app"})");
+  ASSERT_EQ(other->messages.size(), 1u);
+  EXPECT_EQ(other->messages[0].webView.lock(), first);
+  EXPECT_EQ(std::any_cast<std::int64_t>(std::any_cast<PlainMap>(other->messages[0].body).at("a")), 1);
 }
 
 TEST_F(ConfigurationSyncTest, EnginesOfDestroyedViewsAreNotNotified) {
@@ -81,6 +95,27 @@ TEST_F(ConfigurationSyncTest, AnObserverMayAddViewsAndScriptsWhileBeingNotified)
 
   EXPECT_EQ(engine->userScripts().size(), 2u);
   EXPECT_EQ(engineOf(*observer->views.back())->userScripts().size(), 2u);
+}
+
+TEST_F(ConfigurationSyncTest, TheViewStaysAliveWhileAHandlerDropsItsLastOwner) {
+  // A message may close the page screen that owns the view.
+  struct ClosingHandler : ScriptMessageHandler {
+    explicit ClosingHandler(std::shared_ptr<WebView>& owner) : owner(owner) {}
+    void didReceiveScriptMessage(UserContentController&, const ScriptMessage& message) override {
+      owner.reset();
+      if (auto view = message.webView.lock()) description = view->description();
+    }
+    std::shared_ptr<WebView>& owner;
+    std::string description;
+  };
+  auto closing = std::make_shared<ClosingHandler>(first);
+  content().addScriptMessageHandler(closing, "close");
+  std::weak_ptr<WebView> watched = first;
+
+  EXPECT_TRUE(engineOf(*first)->postScriptMessage("close", std::string("now")));
+
+  EXPECT_TRUE(closing->description.starts_with("<WebView 0x")) << closing->description;
+  EXPECT_TRUE(watched.expired());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tests/support/kit_test.h"
+#include "tests/support/kit_fixture.h"
 
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
