@@ -1,11 +1,12 @@
 #include "tests/gtk/support/gtk_backend_fixture.h"
 
+#include "tests/gtk/support/webkit_view.h"
+
 #include <memory>
 #include <optional>
 
 #include "zephro/platform/foundation/json_serialization.h"
 #include "zephro/platform/gtk/install.h"
-#include "zephro/platform/gtk/webkit_web_engine.h"
 
 namespace zephro::testing::gtk {
 
@@ -14,17 +15,9 @@ void GtkBackendTest::SetUpTestSuite() {
   platform::gtk::install();
 }
 
-WebKitWebView* GtkBackendTest::webKitViewOf(platform::web::WebView& webView) {
-  auto* engine = platform::gtk::webKitEngineOf(webView);
-  return engine != nullptr ? engine->webView() : nullptr;
-}
+WebKitWebView* GtkBackendTest::webKitViewOf(platform::web::WebView& webView) { return gtk::webKitViewOf(webView); }
 
-bool GtkBackendTest::awaitLoaded(platform::web::WebView& webView) {
-  WebKitWebView* view = webKitViewOf(webView);
-  return view != nullptr && spinUntil([view] {
-           return !webkit_web_view_is_loading(view) && webkit_web_view_get_uri(view) != nullptr;
-         });
-}
+bool GtkBackendTest::awaitLoaded(platform::web::WebView& webView) { return gtk::awaitLoaded(webKitViewOf(webView)); }
 
 std::string GtkBackendTest::evaluateToJson(platform::web::WebView& webView, const std::string& script) {
   // Shared: the answer may come after a timed-out wait has returned.
