@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
-#include "tests/gtk/support/process_count.h"
+#include "tests/gtk/support/process_tree.h"
 #include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
 #include "zephro/platform/web/navigation_delegate.h"

@@ -1,5 +1,7 @@
 #include "tests/support/kit_fixture.h"
 
+#include "tests/support/kit_screens.h"
+
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
@@ -37,26 +39,8 @@ void KitTest::storeToken(const std::string& token) {
   platform::foundation::UserDefaults::standard().set(kLoginUserTokenKey, token);
 }
 
-std::shared_ptr<H5ContentViewController> KitTest::topPage() const {
-  std::shared_ptr<ui::ViewController> screen = top();
-  if (auto root = std::dynamic_pointer_cast<ZPRootViewController>(screen)) screen = root->child();
-  return std::dynamic_pointer_cast<H5ContentViewController>(screen);
-}
+std::shared_ptr<H5ContentViewController> KitTest::topPage() const { return topPageOf(*navigation); }
 
-std::vector<std::string> KitTest::stackNames() const {
-  std::vector<std::string> names;
-  for (const auto& screen : navigation->viewControllers()) {
-    if (screen == host) {
-      names.push_back("host");
-    } else if (std::dynamic_pointer_cast<ZPRootViewController>(screen)) {
-      names.push_back("root");
-    } else if (auto page = std::dynamic_pointer_cast<H5ContentViewController>(screen)) {
-      names.push_back(page->pageName());
-    } else {
-      names.push_back("other");
-    }
-  }
-  return names;
-}
+std::vector<std::string> KitTest::stackNames() const { return stackNamesOf(*navigation, host); }
 
 }  // namespace zephro::testing

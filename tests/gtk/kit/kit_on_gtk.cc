@@ -1,5 +1,7 @@
 #include "tests/gtk/kit/kit_on_gtk.h"
 
+#include "tests/support/kit_screens.h"
+
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/gtk/window_peer.h"
 #include "zephro/sdk/login_info_store.h"
@@ -68,27 +70,9 @@ std::shared_ptr<ZPRootViewController> KitOnGtkTest::openHome() {
   return root;
 }
 
-std::shared_ptr<KitOnGtkTest::Page> KitOnGtkTest::topPage() const {
-  std::shared_ptr<ui::ViewController> screen = navigation->topViewController();
-  if (auto root = std::dynamic_pointer_cast<ZPRootViewController>(screen)) screen = root->child();
-  return std::dynamic_pointer_cast<Page>(screen);
-}
+std::shared_ptr<H5ContentViewController> KitOnGtkTest::topPage() const { return topPageOf(*navigation); }
 
-std::vector<std::string> KitOnGtkTest::stackNames() const {
-  std::vector<std::string> names;
-  for (const auto& screen : navigation->viewControllers()) {
-    if (screen == host) {
-      names.push_back("host");
-    } else if (std::dynamic_pointer_cast<ZPRootViewController>(screen)) {
-      names.push_back("root");
-    } else if (auto page = std::dynamic_pointer_cast<Page>(screen)) {
-      names.push_back(page->pageName());
-    } else {
-      names.push_back("other");
-    }
-  }
-  return names;
-}
+std::vector<std::string> KitOnGtkTest::stackNames() const { return stackNamesOf(*navigation, host); }
 
 bool KitOnGtkTest::awaitProbe(Page& page) {
   return awaitLoaded(*page.webview()) &&

@@ -1,19 +1,19 @@
-#include "tests/gtk/support/process_count.h"
+#include "tests/gtk/support/process_tree.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
-#include <string>
 
 namespace zephro::testing::gtk {
 namespace {
 
 struct ProcessStat {
   std::string name;
-  long parent = 0;
+  pid_t parent = 0;
   char state = '?';
 };
 
@@ -30,32 +30,44 @@ bool readStat(const std::filesystem::path& file, ProcessStat& stat) {
   return static_cast<bool>(rest >> stat.state >> stat.parent);
 }
 
-}  // namespace
-
-int descendantProcessCount(std::string_view namePrefix) {
-  std::map<long, ProcessStat> processes;
+std::map<pid_t, ProcessStat> allProcesses() {
+  std::map<pid_t, ProcessStat> processes;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
     ProcessStat stat;
-    long pid = 0;
+    pid_t pid = 0;
     if (std::istringstream(entry.path().filename().string()) >> pid && readStat(entry.path() / "stat", stat)) {
       processes.emplace(pid, stat);
     }
   }
-  const auto descends = [&](long pid) {
-    for (int depth = 0; depth < 16 && pid > 1; ++depth) {
-      const auto process = processes.find(pid);
-      if (process == processes.end()) return false;
-      pid = process->second.parent;
-      if (pid == getpid()) return true;
-    }
-    return false;
-  };
-  int count = 0;
-  for (const auto& [pid, stat] : processes) {
-    if (stat.state != 'Z' && stat.name.starts_with(namePrefix) && descends(pid)) ++count;
+  return processes;
+}
+
+bool descendsFrom(pid_t pid, pid_t root, const std::map<pid_t, ProcessStat>& processes) {
+  for (int depth = 0; depth < 32 && pid > 1; ++depth) {
+    const auto process = processes.find(pid);
+    if (process == processes.end()) return false;
+    pid = process->second.parent;
+    if (pid == root) return true;
   }
-  return count;
+  return false;
+}
+
+}  // namespace
+
+std::vector<ProcessEntry> liveDescendants(pid_t root) {
+  const auto processes = allProcesses();
+  std::vector<ProcessEntry> found;
+  for (const auto& [pid, stat] : processes) {
+    if (stat.state != 'Z' && descendsFrom(pid, root, processes)) found.push_back({pid, stat.name});
+  }
+  return found;
+}
+
+int descendantProcessCount(std::string_view namePrefix) {
+  const auto descendants = liveDescendants(getpid());
+  return static_cast<int>(std::count_if(descendants.begin(), descendants.end(),
+                                        [&](const ProcessEntry& process) { return process.name.starts_with(namePrefix); }));
 }
 
 }  // namespace zephro::testing::gtk
