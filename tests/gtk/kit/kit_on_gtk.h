@@ -35,6 +35,21 @@ class KitOnGtkTest : public GtkBackendTest {
   std::shared_ptr<ZPRootViewController> openHome();
   // The page screen on top, or the root's child page when the root is on top.
   std::shared_ptr<Page> topPage() const;
+  // The root screen's child as a `Screen`, when the root screen is on top.
+  template <typename Screen>
+  std::shared_ptr<Screen> rootChild() const {
+    auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());
+    return root ? std::dynamic_pointer_cast<Screen>(root->child()) : nullptr;
+  }
+  // Opens the home page, has it replace the root's child with `route` and
+  // waits for the new child.
+  template <typename Screen>
+  std::shared_ptr<Screen> openHomeAndReplaceWith(const std::string& route) {
+    openHome();
+    send(*topPage(), "window", "replace", "{route: '" + route + "'}");
+    spinUntil([this] { return rootChild<Screen>() != nullptr; });
+    return rootChild<Screen>();
+  }
   // The pages of the navigation stack, bottom first ("host", "root", page names).
   std::vector<std::string> stackNames() const;
 

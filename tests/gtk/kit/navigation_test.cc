@@ -29,16 +29,6 @@ class NavigationOnGtkTest : public KitOnGtkTest {
   static int eventCount(Page& page, const std::string& name) {
     return std::stoi(read(page, "probe.events.filter(function (e) { return e[0] === '" + name + "'; }).length"));
   }
-  std::shared_ptr<ZPTabbarViewController> showTabBar() {
-    openHome();
-    send(*topPage(), "window", "replace", "{route: 'native/tabbar'}");
-    spinUntil([this] { return tabBar() != nullptr; });
-    return tabBar();
-  }
-  std::shared_ptr<ZPTabbarViewController> tabBar() const {
-    auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->viewControllers().back());
-    return root ? std::dynamic_pointer_cast<ZPTabbarViewController>(root->child()) : nullptr;
-  }
   static std::shared_ptr<Page> tab(ZPTabbarViewController& tabs, std::size_t index) {
     return std::dynamic_pointer_cast<Page>(tabs.viewControllers().at(index));
   }
@@ -75,11 +65,11 @@ TEST_F(NavigationOnGtkTest, PushPopPopToAndReplaceMoveTheRealStack) {
   EXPECT_TRUE(spinUntil([&] { return eventCount(*login, "reload") == loginReloads + 1; }));
 
   send(*login, "window", "replace", "{route: 'native/tabbar'}");
-  EXPECT_TRUE(spinUntil([this] { return tabBar() != nullptr; }));
+  EXPECT_TRUE(spinUntil([this] { return rootChild<ZPTabbarViewController>() != nullptr; }));
 }
 
 TEST_F(NavigationOnGtkTest, TheTabBarShowsItsFourPagesOneAtATime) {
-  auto tabs = showTabBar();
+  auto tabs = openHomeAndReplaceWith<ZPTabbarViewController>("native/tabbar");
   ASSERT_TRUE(tabs);
   auto* bar = dynamic_cast<platform::gtk::TabBarPeer*>(platform::gtk::GtkViewPeer::of(*tabs->tabBar()));
   ASSERT_TRUE(bar);
@@ -99,7 +89,7 @@ TEST_F(NavigationOnGtkTest, TheTabBarShowsItsFourPagesOneAtATime) {
 }
 
 TEST_F(NavigationOnGtkTest, SocketAndPageEventsReachTheirPagesOnly) {
-  auto tabs = showTabBar();
+  auto tabs = openHomeAndReplaceWith<ZPTabbarViewController>("native/tabbar");
   auto home = tab(*tabs, 0);
   ASSERT_TRUE(home && awaitProbe(*home));
   send(*home, "window", "push", "{route: 'network-zigbee'}");
@@ -130,14 +120,8 @@ TEST_F(NavigationOnGtkTest, SocketAndPageEventsReachTheirPagesOnly) {
 }
 
 TEST_F(NavigationOnGtkTest, TheErrorScreensExitLeavesTheKit) {
-  openHome();
-  send(*topPage(), "window", "replace", "{route: 'native/unknown'}");
-  std::shared_ptr<ZPErrorViewController> error;
-  ASSERT_TRUE(spinUntil([&] {
-    auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());
-    error = root ? std::dynamic_pointer_cast<ZPErrorViewController>(root->child()) : nullptr;
-    return error != nullptr;
-  }));
+  auto error = openHomeAndReplaceWith<ZPErrorViewController>("native/unknown");
+  ASSERT_TRUE(error);
   ASSERT_TRUE(spinUntil([&] { return isOnScreen(*error->view()); }));
 
   GtkWidget* exit = findDescendant(widgetOf(*error->view()), GTK_TYPE_BUTTON);

@@ -27,10 +27,6 @@ class SamplePagesOnGtkTest : public KitOnGtkTest {
   static bool awaitText(Page& page, const std::string& expression, const std::string& wanted) {
     return spinUntil([&] { return read(page, expression).find(wanted) != std::string::npos; });
   }
-  std::shared_ptr<ZPTabbarViewController> tabBar() const {
-    auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());
-    return root ? std::dynamic_pointer_cast<ZPTabbarViewController>(root->child()) : nullptr;
-  }
 };
 
 TEST_F(SamplePagesOnGtkTest, LogInThenWatchDeviceEventsAndScanOnTheSmartHomeTab) {
@@ -42,10 +38,10 @@ TEST_F(SamplePagesOnGtkTest, LogInThenWatchDeviceEventsAndScanOnTheSmartHomeTab)
        "document.getElementById('account').value = 'ann';"
        "document.getElementById('password').value = 'secret';"
        "document.getElementById('login-form').requestSubmit(); true");
-  ASSERT_TRUE(spinUntil([this] { return tabBar() != nullptr; }));
+  ASSERT_TRUE(spinUntil([this] { return rootChild<ZPTabbarViewController>() != nullptr; }));
   EXPECT_EQ(socket->token().value_or("").rfind("demo-", 0), 0u);
 
-  auto tabs = tabBar();
+  auto tabs = rootChild<ZPTabbarViewController>();
   auto* bar = dynamic_cast<platform::gtk::TabBarPeer*>(platform::gtk::GtkViewPeer::of(*tabs->tabBar()));
   ASSERT_TRUE(bar);
   g_signal_emit_by_name(bar->itemButtons()[1].get(), "clicked");

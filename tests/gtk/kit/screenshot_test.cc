@@ -77,18 +77,6 @@ class ScreenshotOnGtkTest : public KitOnGtkTest {
     EXPECT_TRUE(texture);
     return Screenshot(texture.get());
   }
-  std::shared_ptr<platform::ui::ViewController> rootChild() const {
-    auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());
-    return root ? root->child() : nullptr;
-  }
-  template <typename Screen>
-  std::shared_ptr<Screen> replaceRootChildWith(const std::string& route) {
-    openHome();
-    send(*topPage(), "window", "replace", "{route: '" + route + "'}");
-    std::shared_ptr<Screen> screen;
-    EXPECT_TRUE(spinUntil([&] { return (screen = std::dynamic_pointer_cast<Screen>(rootChild())) != nullptr; }));
-    return screen;
-  }
 };
 
 TEST_F(ScreenshotOnGtkTest, TheSampleLoginPageIsDrawn) {
@@ -105,7 +93,7 @@ TEST_F(ScreenshotOnGtkTest, TheSampleLoginPageIsDrawn) {
 }
 
 TEST_F(ScreenshotOnGtkTest, TheTabBarHasItsColoursWhereTheyBelong) {
-  auto tabs = replaceRootChildWith<ZPTabbarViewController>("native/tabbar");
+  auto tabs = openHomeAndReplaceWith<ZPTabbarViewController>("native/tabbar");
   ASSERT_TRUE(tabs);
   ASSERT_TRUE(spinUntil([&] { return isOnScreen(*tabs->tabBar()); }));
   Screenshot shot = screenshot();
@@ -132,7 +120,7 @@ TEST_F(ScreenshotOnGtkTest, TheTabBarHasItsColoursWhereTheyBelong) {
 }
 
 TEST_F(ScreenshotOnGtkTest, TheErrorScreenShowsItsTextAndButtonOnWhite) {
-  auto error = replaceRootChildWith<platform::ui::ViewController>("native/unknown");
+  auto error = openHomeAndReplaceWith<platform::ui::ViewController>("native/unknown");
   ASSERT_TRUE(error);
   ASSERT_TRUE(spinUntil([&] { return isOnScreen(*error->view()); }));
   Screenshot shot = screenshot();
