@@ -8,7 +8,6 @@
 // moment the load finished on a pipe and exits, and the time is taken from
 // just before the fork. Runs alternate, a first pair warms the caches up.
 #include <gtk/gtk.h>
-#include <unistd.h>
 #include <webkit/webkit.h>
 
 #include <chrono>
@@ -16,15 +15,16 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "bench/gtk/child_runs.h"
 #include "bench/gtk/kit_host.h"
-#include "tests/gtk/support/main_loop_spin.h"
 #include "bench/gtk/plain_window.h"
 #include "bench/gtk/sample_statistics.h"
-#include "tests/support/scratch_directory.h"
 #include "bench_support.h"
+#include "tests/gtk/support/main_loop_spin.h"
+#include "tests/support/scratch_directory.h"
 #include "zephro/platform/foundation/bundle.h"
 #include "zephro/platform/foundation/url.h"
 

@@ -11,25 +11,24 @@
 // Each arrangement runs in a fresh process, this program started again with
 // --screens; the runs go ours, baseline, baseline, ours.
 #include <gtk/gtk.h>
-#include <unistd.h>
-
-#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "bench/gtk/child_runs.h"
 #include "bench/gtk/kit_host.h"
-#include "tests/gtk/support/main_loop_spin.h"
-#include "tests/gtk/support/webkit_view.h"
 #include "bench/gtk/process_tree_memory.h"
 #include "bench/gtk/sample_statistics.h"
-#include "tests/support/scratch_directory.h"
 #include "bench/gtk/web_view_probe.h"
 #include "bench_support.h"
+#include "tests/gtk/support/main_loop_spin.h"
+#include "tests/gtk/support/webkit_view.h"
+#include "tests/support/scratch_directory.h"
 #include "zephro/h5/h5_content_view_controller.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/navigation_controller.h"

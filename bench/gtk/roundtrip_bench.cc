@@ -15,7 +15,6 @@
 // page script and next message. Rounds of both alternate (which goes first
 // alternates too); a first pair warms up and is not counted. Only the window
 // of the side being measured is shown, so both run as the one focused window.
-#include <fstream>
 #include <gtk/gtk.h>
 #include <webkit/webkit.h>
 
@@ -24,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -31,13 +31,13 @@
 #include <vector>
 
 #include "bench/gtk/kit_host.h"
-#include "tests/gtk/support/main_loop_spin.h"
-#include "tests/gtk/support/webkit_view.h"
 #include "bench/gtk/plain_window.h"
 #include "bench/gtk/sample_statistics.h"
-#include "tests/support/scratch_directory.h"
 #include "bench/gtk/web_view_probe.h"
 #include "bench_support.h"
+#include "tests/gtk/support/main_loop_spin.h"
+#include "tests/gtk/support/webkit_view.h"
+#include "tests/support/scratch_directory.h"
 #include "zephro/bridge/web_view_response.h"
 #include "zephro/h5/h5_content_view_controller.h"
 #include "zephro/json/json_encoder.h"
