@@ -1,6 +1,7 @@
 // One bridge message end to end on the headless backend: the page posts the
 // JSON text, the provider decodes, validates and dispatches it to a scope
-// that answers, and the response script is evaluated in the web view. The
+// that answers, and the response script is evaluated in the web view at the
+// end of the main-loop pass. The
 // baseline is nlohmann-json parsing and dumping the same text.
 #include <nlohmann/json.hpp>
 #include <string>
@@ -10,6 +11,7 @@
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/platform/headless/headless_main_loop.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 
 namespace {
@@ -31,6 +33,7 @@ int main() {
       R"({"scope":"bench","method":"getUserDefaults","params":{"key":"homeId","value":{"id":42,)"
       R"("name":"客厅","tags":["a","b"],"on":true,"t":21.5}},"invokeId":12})";
 
+  auto loop = platform::headless::HeadlessMainLoop::install();
   // Web views read the store at creation; keep the user's own out of it.
   platform::foundation::UserDefaults::setStandardStorePath(platform::foundation::temporaryDirectory() /
                                                            "dispatch-bench.sqlite3");
@@ -41,6 +44,7 @@ int main() {
   std::size_t answered = 0;
   auto ours = [&] {
     engine->postScriptMessage("jsb", message);
+    loop->drain();
     ++answered;
   };
   auto baseline = [&] {

@@ -8,11 +8,17 @@
 #include "fuzz_support.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
+#include "zephro/platform/headless/headless_main_loop.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 
 namespace {
 
 using namespace zephro;
+
+std::shared_ptr<platform::headless::HeadlessMainLoop>& mainLoop() {
+  static std::shared_ptr<platform::headless::HeadlessMainLoop> loop = platform::headless::HeadlessMainLoop::install();
+  return loop;
+}
 
 // Answers with the params it was given, twice, so that encoding arbitrary
 // decoded values is exercised too.
@@ -29,6 +35,7 @@ class EchoScope : public JSBImplement {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz::useScratchArea();
+  mainLoop();
   JSBManager::shared().registerScope(std::make_shared<EchoScope>(), "app");
   JSBManager::shared().registerScope(std::make_shared<EchoScope>(), "");
   return 0;
@@ -40,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto webView = WebViewProvider::shared().createWebView();
   auto* engine = platform::headless::engineOf(*webView);
   engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
+  mainLoop()->drain();  // the answers reach the page at the end of the pass
   for (const std::string& script : engine->evaluatedScripts()) {
     if (script.rfind("window.__jsb.onResponse(", 0) != 0) std::abort();
   }

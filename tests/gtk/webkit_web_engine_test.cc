@@ -160,6 +160,20 @@ TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {
   EXPECT_TRUE(error.has_value());
 }
 
+// Scripts queued in one pass run in order, each as if alone: one that throws
+// stops none of the others, and each keeps its own top-level names.
+TEST_F(WebKitWebEngineTest, QueuedScriptsRunInOrderAndFailAlone) {
+  auto webView = makeWebView();
+  loadPage(*webView, "index.html", "<script>window.log = [];</script>");
+  ASSERT_TRUE(awaitLoaded(*webView));
+  for (const char* script : {"log.push(1)", "throw new Error('no')", "noSuchFunction()",
+                             "let x = 2; log.push(x) // trailing comment", "let x = 3; log.push(x)"}) {
+    webView->queueJavaScript(script);
+  }
+  ASSERT_TRUE(spinUntil([&] { return evaluateToJson(*webView, "log.length") == "3"; }));
+  EXPECT_EQ(evaluateToJson(*webView, "log"), "[1,2,3]");
+}
+
 TEST_F(WebKitWebEngineTest, ResourceSchemeServesFilesThroughTheModelHandler) {
   writeFile("tmp/photo.png", onePixelPng());
   configuration_->setURLSchemeHandler(std::make_shared<DirectorySchemeHandler>(scratch() / "tmp"), "resource");

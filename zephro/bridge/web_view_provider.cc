@@ -100,8 +100,14 @@ void WebViewProvider::sendResponse(const WebViewResponse& response, std::int64_t
                                    const std::weak_ptr<web::WebView>& webView) const {
   std::shared_ptr<web::WebView> target = webView.lock();
   if (!target) return;
-  if (std::optional<std::string> script = responseScript(response, invokeId, jsonEncoder_)) {
+  std::optional<std::string> script = responseScript(response, invokeId, jsonEncoder_);
+  if (!script) return;
+  // A ready-made payload may not parse, and must not fail the answers
+  // evaluated together with it: it goes alone, after those queued before it.
+  if (response.responseData) {
     target->evaluateJavaScript(*script);
+  } else {
+    target->queueJavaScript(std::move(*script));
   }
 }
 

@@ -52,8 +52,10 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   void stopURLSchemeTask(platform::web::WebView& webView,
                          std::shared_ptr<platform::web::URLSchemeTask> task) override;
 
-  // Evaluates the response script for `invokeId` in `webView`; nothing is sent
-  // when the web view is gone or the response cannot be written.
+  // Queues the response script for `invokeId` in `webView`, evaluated at the
+  // end of this main-loop pass with the other answers and events of the pass
+  // (one with a ready-made payload is evaluated at once, after them); nothing
+  // is sent when the web view is gone or the response cannot be written.
   void sendResponse(const WebViewResponse& response, std::int64_t invokeId,
                     const std::weak_ptr<platform::web::WebView>& webView) const;
 

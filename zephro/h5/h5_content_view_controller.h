@@ -55,6 +55,8 @@ class H5ContentViewController : public H5ContentViewStack,
   // lives): emits the event unless it names this page as sender or another
   // page as receiver.
   virtual void forwardEvent(const platform::foundation::Notification& notification);
+  // The event reaches the page at the end of this main-loop pass, in order
+  // with the pass's answers.
   virtual void emitEvent(const std::string& name, const std::optional<std::string>& data);
   // Pops the top screen of the enclosing navigation controller, animated.
   void backAction();

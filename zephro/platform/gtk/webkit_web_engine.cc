@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "zephro/platform/gtk/jsc_value_conversion.h"
+#include "zephro/platform/gtk/script_batch.h"
 #include "zephro/platform/gtk/web_context.h"
 #include "zephro/platform/gtk/webkit_scheme_task.h"
 
@@ -107,6 +108,10 @@ void WebKitWebEngine::evaluateJavaScript(const std::string& script, web::JavaScr
   gpointer data = completion ? new web::JavaScriptCompletion(std::move(completion)) : nullptr;
   webkit_web_view_evaluate_javascript(view_.get(), script.c_str(), static_cast<gssize>(script.size()), nullptr,
                                       nullptr, nullptr, data != nullptr ? finishEvaluation : nullptr, data);
+}
+
+void WebKitWebEngine::evaluateScripts(const std::vector<std::string>& scripts) {
+  evaluateJavaScript(scripts.size() == 1 ? scripts.front() : joinedScript(scripts), {});
 }
 
 void WebKitWebEngine::setInspectable(bool inspectable) {

@@ -40,6 +40,11 @@ void HeadlessWebEngine::evaluateJavaScript(const std::string& script, web::JavaS
   if (completion) completion(std::any{}, std::nullopt);
 }
 
+void HeadlessWebEngine::evaluateScripts(const std::vector<std::string>& scripts) {
+  scriptBatches_.push_back(scripts);
+  evaluatedScripts_.insert(evaluatedScripts_.end(), scripts.begin(), scripts.end());
+}
+
 void HeadlessWebEngine::configurationDidChange(const web::WebViewConfiguration& configuration,
                                                web::ConfigurationChange change) {
   switch (change) {

@@ -14,6 +14,10 @@ WebViewEngineFactory& installedFactory() {
 
 }  // namespace
 
+void WebViewEngine::evaluateScripts(const std::vector<std::string>& scripts) {
+  for (const std::string& script : scripts) evaluateJavaScript(script, {});
+}
+
 void setEngineFactory(WebViewEngineFactory factory) { installedFactory() = std::move(factory); }
 
 std::shared_ptr<WebViewEngine> makeEngine(WebView& webView, WebViewEngineClient client) {

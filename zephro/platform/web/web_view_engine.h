@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "zephro/platform/foundation/url.h"
 #include "zephro/platform/web/configuration_observer.h"
@@ -30,6 +31,11 @@ class WebViewEngine : public ConfigurationObserver {
   virtual void loadRequest(const URLRequest& request) = 0;
   // `completion` may be empty; when it is not, it is called exactly once.
   virtual void evaluateJavaScript(const std::string& script, JavaScriptCompletion completion) = 0;
+  // Evaluates `scripts` in order, each as if evaluated alone without a
+  // completion: one that throws leaves the others running. Each parses on its
+  // own. By default one evaluation each; engines with a costly evaluation
+  // hand them over together.
+  virtual void evaluateScripts(const std::vector<std::string>& scripts);
   // Whether a developer inspector may attach to the page.
   virtual void setInspectable(bool inspectable) = 0;
 };
