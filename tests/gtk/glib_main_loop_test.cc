@@ -32,6 +32,19 @@ TEST_F(GlibMainLoopTest, RunsPostedTasksInPostingOrderIncludingTasksTheyPost) {
   EXPECT_EQ(ran_, (std::vector<int>{1, 2, 3, 4}));
 }
 
+// Work for the end of the pass comes before the loop's next turn, even before
+// tasks posted earlier for that turn.
+TEST_F(GlibMainLoopTest, EndOfPassTasksRunBeforeTheNextTurn) {
+  loop_->post([this] {
+    ran_.push_back(1);
+    loop_->post([this] { ran_.push_back(3); });
+    loop_->postAtEndOfPass([this] { ran_.push_back(2); });
+  });
+
+  ASSERT_TRUE(spinUntil([this] { return ran_.size() == 3; }));
+  EXPECT_EQ(ran_, (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(GlibMainLoopTest, TasksPostedFromOtherThreadsRunOnTheMainThread) {
   const auto mainThread = std::this_thread::get_id();
   std::vector<std::thread::id> ranOn;

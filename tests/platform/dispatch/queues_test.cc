@@ -34,6 +34,18 @@ TEST_F(MainLoopTest, DrainRunsPostedWorkInOrderIncludingWorkPostedMeanwhile) {
   EXPECT_EQ(loop_->drain(), 0u);
 }
 
+// Work for the end of the pass runs once the running task ends, before tasks
+// posted earlier.
+TEST_F(MainLoopTest, EndOfPassWorkRunsBeforeTheNextTask) {
+  MainQueue::async([this] {
+    ran_.push_back(1);
+    MainQueue::async([this] { ran_.push_back(3); });
+    loop_->postAtEndOfPass([this] { ran_.push_back(2); });
+  });
+  loop_->drain();
+  EXPECT_EQ(ran_, (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(MainLoopTest, RunUntilGivesUpAtTheTimeout) {
   auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(loop_->runUntil([] { return false; }, 30ms));

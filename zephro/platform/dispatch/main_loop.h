@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace zephro::platform::dispatch {
 
@@ -19,6 +20,11 @@ class MainLoop {
   virtual void post(Task task) = 0;
   // Runs `task` on the main thread once `delay` has passed.
   virtual void postAfter(std::chrono::milliseconds delay, Task task) = 0;
+  // Runs `task` on the main thread once the work being done now ends, before
+  // the loop waits for more or takes its next turn: for work that should
+  // follow all that one pass produces without costing a turn. By default, as
+  // `post`.
+  virtual void postAtEndOfPass(Task task) { post(std::move(task)); }
 };
 
 // Installs `loop` and makes the calling thread the main thread. Passing null

@@ -34,6 +34,12 @@ void GlibMainLoop::postAfter(std::chrono::milliseconds delay, dispatch::Task tas
   g_timeout_add_full(G_PRIORITY_DEFAULT, milliseconds, runDelayed, new dispatch::Task(std::move(task)), deleteTask);
 }
 
+void GlibMainLoop::postAtEndOfPass(dispatch::Task task) {
+  if (!dispatch::isMainThread()) return post(std::move(task));
+  if (!passEnd_) passEnd_ = std::make_unique<PassEndSource>();
+  passEnd_->post(std::move(task));
+}
+
 std::deque<dispatch::Task> GlibMainLoop::takePosted() {
   std::lock_guard lock(mutex_);
   runScheduled_ = false;

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "zephro/platform/dispatch/main_loop.h"
+#include "zephro/platform/gtk/pass_end_source.h"
 
 namespace zephro::platform::gtk {
 
@@ -19,6 +20,9 @@ class GlibMainLoop : public dispatch::MainLoop, public std::enable_shared_from_t
 
   void post(dispatch::Task task) override;
   void postAfter(std::chrono::milliseconds delay, dispatch::Task task) override;
+  // In the preparation of the context's next iteration (pass_end_source.h);
+  // posted off the main thread, as `post`.
+  void postAtEndOfPass(dispatch::Task task) override;
 
  private:
   GlibMainLoop() = default;
@@ -30,6 +34,7 @@ class GlibMainLoop : public dispatch::MainLoop, public std::enable_shared_from_t
   // One queue and a single idle source keep posting order exact.
   std::deque<dispatch::Task> posted_;
   bool runScheduled_ = false;
+  std::unique_ptr<PassEndSource> passEnd_;  // made on first use
 };
 
 }  // namespace zephro::platform::gtk

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <utility>
 
-#include "zephro/platform/dispatch/main_queue.h"
+#include "zephro/platform/dispatch/main_loop.h"
 
 namespace zephro::platform::web {
 
@@ -36,7 +36,7 @@ void WebView::evaluateJavaScript(const std::string& script, JavaScriptCompletion
 
 void WebView::queueJavaScript(std::string script) {
   if (!queuedScripts_.add(std::move(script))) return;
-  dispatch::MainQueue::async([weakSelf = weak_from_this()] {
+  dispatch::mainLoop()->postAtEndOfPass([weakSelf = weak_from_this()] {
     if (auto self = weakSelf.lock()) static_cast<WebView&>(*self).flushQueuedScripts();
   });
 }
