@@ -85,8 +85,8 @@ class UserDefaults {
   std::string lastError() const;
 
  private:
-  // With the mutex held: whether writes can reach the file, trying it again
-  // when they could not (reloading the values when it has become writable).
+  // With the mutex held: whether writes can reach the file, opening it again
+  // when they could not (and reading its values again when it did).
   bool writableLocked();
   void loadLocked();
 
