@@ -129,16 +129,21 @@ TEST_F(WebKitWebEngineTest, MessagesReachTheHandlerNamingTheViewThatPosted) {
   EXPECT_NE(handler_->received[0].sender, handler_->received[1].sender);
 }
 
-TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageInOrderAddedEvenAfterTheViewWasMade) {
-  configuration_->userContentController().addUserScript({"window.__token = \"old\"; window.__homeId = 1;"});
+// Scripts changed after the view was made reach it, the unchanged ones kept,
+// the replaced ones gone.
+TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageAsTheConfigurationHasThemNow) {
+  const auto ran = [](const char* name) {
+    return web::UserScript{std::string("(window.__ran ||= []).push('") + name + "');"};
+  };
+  auto& content = configuration_->userContentController();
+  content.setUserScripts({ran("a"), ran("b")});
   auto webView = makeWebView();
-  // Added after the view exists: the engine learns of it through the configuration.
-  configuration_->userContentController().addUserScript({"window.__homeId = 42;"});
-  loadPage(*webView, "index.html",
-           std::string("<script>") + kPostScript + "(window.__token + ' ' + window.__homeId)</script>");
+  content.addUserScript(ran("c"));
+  content.setUserScripts({ran("a"), ran("x"), ran("c")});
+  loadPage(*webView, "index.html", std::string("<script>") + kPostScript + "(window.__ran.join(' '))</script>");
 
   ASSERT_TRUE(awaitMessages(1));
-  EXPECT_EQ(handler_->received[0].body, "old 42");
+  EXPECT_EQ(handler_->received[0].body, "a x c");
 }
 
 TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {

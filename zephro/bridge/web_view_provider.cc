@@ -75,9 +75,9 @@ void WebViewProvider::replaceStartupScript(web::UserScript script) {
     auto previous = std::find(scripts.begin(), scripts.end(), *startupScript_);
     if (previous != scripts.end()) scripts.erase(previous);
   }
-  controller.removeAllUserScripts();
-  for (web::UserScript& kept : scripts) controller.addUserScript(std::move(kept));
-  controller.addUserScript(script);
+  scripts.push_back(script);
+  // One change for every engine, none when the script is the same as before.
+  controller.setUserScripts(std::move(scripts));
   startupScript_ = std::move(script);
 }
 

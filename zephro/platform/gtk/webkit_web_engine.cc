@@ -34,8 +34,8 @@ void finishEvaluation(GObject* view, GAsyncResult* result, gpointer data) {
 
 std::shared_ptr<web::WebViewEngine> WebKitWebEngine::make(web::WebView& webView, web::WebViewEngineClient client) {
   auto engine = std::make_shared<WebKitWebEngine>(std::move(client), webView.isInspectable());
+  // The web view registers its engine as the configuration's observer.
   engine->syncAll(*webView.configuration());
-  webView.configuration()->addObserver(engine);
   return engine;
 }
 
