@@ -3,30 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/kit_fixture.h"
+#include "tests/support/posted_objects.h"
 #include "zephro/h5/page_failure.h"
 #include "zephro/h5/page_process_termination.h"
-#include "zephro/platform/foundation/notification_center.h"
 
 namespace zephro {
 namespace {
 
-using platform::foundation::Notification;
-using platform::foundation::NotificationCenter;
 using platform::headless::engineOf;
 using platform::web::WebError;
 using Cause = PageFailure::Cause;
 
 class PageRecoveryTest : public testing::KitTest {
  protected:
-  PageRecoveryTest() {
-    NotificationCenter::defaultCenter().addObserver(this, kPageProcessTerminatedNotification,
-                                                    [this](const Notification& notification) {
-                                                      told.push_back(std::any_cast<PageProcessTermination>(
-                                                          notification.object));
-                                                    });
-  }
-  ~PageRecoveryTest() override { NotificationCenter::defaultCenter().removeObserver(this); }
-
   std::shared_ptr<H5ContentViewController> push(const std::string& page) {
     auto screen = H5ContentViewController::make(page, std::nullopt);
     navigation->pushViewController(screen, false);
@@ -36,7 +25,7 @@ class PageRecoveryTest : public testing::KitTest {
     return screen.failureView() ? screen.failureView()->reasonLabel()->text() : "(page)";
   }
 
-  std::vector<PageProcessTermination> told;
+  testing::PostedObjects<PageProcessTermination> told{kPageProcessTerminatedNotification};
 };
 
 // Each step, then the loads made so far, the reason shown ("(page)": no
@@ -62,7 +51,7 @@ TEST_F(PageRecoveryTest, AnEndedProcessReloadsOnceAndACrashLoopOrAFailedLoadWait
   auto& engine = *engineOf(*screen->webview());
   for (const Step& step : steps) {
     SCOPED_TRACE(step.action);
-    told.clear();
+    told.objects.clear();
     const std::string action = step.action;
     if (action == "end") engine.terminateWebContentProcess();
     if (action == "fail") engine.failNavigation({"WebKitNetworkError", 1, "Could not connect: Connection refused"});
@@ -71,9 +60,10 @@ TEST_F(PageRecoveryTest, AnEndedProcessReloadsOnceAndACrashLoopOrAFailedLoadWait
     EXPECT_EQ(engine.loads().size(), step.loads);
     EXPECT_EQ(engine.loads().back().url, engine.loads().front().url);
     EXPECT_EQ(reasonShown(*screen), step.reason);
-    ASSERT_EQ(told.size(), step.toldReloading < 0 ? 0u : 1u);
-    if (!told.empty()) {
-      EXPECT_EQ(told[0].reloading, step.toldReloading == 1);
+    ASSERT_EQ(told.objects.size(), step.toldReloading < 0 ? 0u : 1u);
+    if (!told.objects.empty()) {
+      EXPECT_EQ(told.objects[0].reloading, step.toldReloading == 1);
+      EXPECT_EQ(told.objects[0].pageName, "detail");
     }
   }
   EXPECT_EQ(screen->failureView(), nullptr);
