@@ -27,6 +27,8 @@
 
 namespace zephro {
 
+struct NoParams;
+
 class H5ContentViewController : public H5ContentViewStack,
                                 public CurrentPageScope,
                                 public PageLoadEvents,
@@ -94,6 +96,10 @@ class H5ContentViewController : public H5ContentViewStack,
   H5ContentViewController() = default;
 
  private:
+  static void getPageParams(H5ContentViewController& screen, const NoParams& params, const JSBInvocation& invocation,
+                            JSBCallback callback);
+  static void pickImage(H5ContentViewController& screen, const NoParams& params, const JSBInvocation& invocation,
+                        JSBCallback callback);
   bool showsWebAddress() const;
   void updateNavigationBarVisibility();
   void observeForwardedEvents();

@@ -4,6 +4,7 @@
 
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/platform/headless/install.h"
 #include "zephro/platform/ui/navigation_controller.h"
 #include "zephro/screens/zp_root_view_controller.h"
 #include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
@@ -26,6 +27,8 @@ std::string debugHostFrom(const std::optional<std::string>& stored) {
 }  // namespace
 
 void ZephroSdk4TolmarRunner::prepare() {
+  // A host that installed no backend runs the kit headless.
+  platform::headless::install();
   H5Manager& manager = H5Manager::shared();
   manager.setup(kDefaultBundlePath);
   platform::foundation::UserDefaults& defaults = platform::foundation::UserDefaults::standard();
