@@ -1,8 +1,6 @@
 // Model web views on real WebKit: messages, user scripts, evaluation, the
 // resource scheme through the model's handler, file confinement, the shared
-// web process, load timeouts.
-
-#include <gio/gio.h>
+// web process. Load timeouts and failures: tests/gtk/kit/recovery_test.cc.
 
 #include <fstream>
 #include <memory>
@@ -11,7 +9,6 @@
 #include <vector>
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
-#include "tests/gtk/support/local_page_server.h"
 #include "tests/gtk/support/process_tree.h"
 #include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
@@ -70,12 +67,10 @@ class DirectorySchemeHandler : public web::URLSchemeHandler {
   std::filesystem::path directory_;
 };
 
-class NavigationLog : public web::NavigationDelegate {
+class FinishCounter : public web::NavigationDelegate {
  public:
   void didFinishNavigation(web::WebView&) override { ++finished; }
-  void didFailNavigation(web::WebView&, const web::WebError& error) override { failures.push_back(error); }
   int finished = 0;
-  std::vector<web::WebError> failures;
 };
 
 // A 1x1 PNG, so that <img> has something real to decode.
@@ -235,30 +230,12 @@ TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
 }
 
 TEST_F(WebKitWebEngineTest, FinishedLoadsReachTheNavigationDelegate) {
-  auto delegate = std::make_shared<NavigationLog>();
+  auto delegate = std::make_shared<FinishCounter>();
   auto webView = makeWebView();
   webView->setNavigationDelegate(delegate);
   loadPage(*webView, "index.html", "<p>hello</p>");
 
   EXPECT_TRUE(spinUntil([&] { return delegate->finished == 1; }));
-}
-
-TEST_F(WebKitWebEngineTest, ARequestThatHangsIsStoppedAtItsTimeout) {
-  testing::gtk::LocalPageServer server(scratch());
-  server.setSilent(true);
-  auto delegate = std::make_shared<NavigationLog>();
-  auto webView = makeWebView();
-  webView->setNavigationDelegate(delegate);
-  web::URLRequest request;
-  request.url = URL::parse(server.origin() + "/index.html");
-  request.timeoutInterval = 0.5;
-  webView->loadRequest(request);
-
-  WebKitWebView* view = webKitViewOf(*webView);
-  ASSERT_TRUE(spinUntil([view] { return webkit_web_view_is_loading(view); }, 2s));
-  // The server never answers: only the timeout ends the load, as a failure.
-  EXPECT_TRUE(spinUntil([view] { return !webkit_web_view_is_loading(view); }, 20s));
-  EXPECT_EQ(delegate->failures, std::vector<web::WebError>{web::WebError::timedOut()});
 }
 
 }  // namespace
