@@ -49,6 +49,11 @@ TEST(URLParse, ResolvesReferencesAgainstABase) {
       {"http://[::1]:8080/a/b", "../c", "http://[::1]:8080/c"},
       {"http://[2001:DB8::7]/a", "#s", "http://[2001:DB8::7]/a#s"},
       {page, "//u@[::A:2]:1/x", "file://u@[::A:2]:1/x"},
+      // No dot segment is left before a path that starts with "//".
+      {"http://h/a/b/c", "../../..///g", "http://h///g"},
+      {"a:b", "/.//x", "a:/.//x"},
+      {"a:b", "..///x", "a:/.//x"},
+      {"a:/h/x", "..", "a:/"},
   };
   for (auto [base, relative, resolved] : cases) {
     auto url = URL::parse(relative, *URL::parse(base));
