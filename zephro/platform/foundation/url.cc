@@ -29,6 +29,10 @@ class ParsedUri {
            URI_SUCCESS;
   }
   UriUriA* get() { return &uri_; }
+  bool hasAuthority() const {
+    const UriHostDataA& host = uri_.hostData;
+    return uri_.hostText.first || host.ip4 || host.ip6 || host.ipFuture.first;
+  }
 
   std::optional<std::string> toString() const {
     int length = 0;
@@ -80,6 +84,12 @@ std::optional<URL> URL::parse(std::string_view text, const URL& base) {
     return std::nullopt;
   }
   auto composed = resolved.toString();
+  // Without an authority the library writes a path that starts with "//" as
+  // it is, and it would read back as one.
+  if (std::size_t path = composed ? composed->find(':') + 1 : 0; path > 0 && !resolved.hasAuthority() &&
+                                                                   composed->compare(path, 2, "//") == 0) {
+    composed->insert(path, "/.");
+  }
   std::optional<URL> url = composed ? parse(*composed) : std::nullopt;
   if (!url) return std::nullopt;
   // The library writes an IPv6 host out in full; the authority stays as written
@@ -94,9 +104,6 @@ std::optional<URL> URL::parse(std::string_view text, const URL& base) {
 void URL::keepAuthorityOf(const URL& source) {
   std::string_view authority = authorityOf(source.prefix_);
   std::string_view written = authorityOf(prefix_);
-  // Without an authority the library writes a path that starts with "//"
-  // as it is, and it reads back as one.
-  if (authority.empty() && !written.empty()) path_ = "/." + std::string(written) + path_;
   prefix_ = prefix_.substr(0, prefix_.size() - written.size()) + std::string(authority);
   host_ = source.host_;
   recompose();
