@@ -11,7 +11,6 @@
 #include "zephro/bridge/resource_scheme.h"
 #include "zephro/bridge/response_script.h"
 #include "zephro/bridge/startup_script.h"
-#include "zephro/h5/h5_content_view_stack.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
@@ -43,7 +42,7 @@ std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std:
 std::shared_ptr<PageLoadEvents> pageScreenOf(web::WebView& webView) {
   auto* contentWebView = dynamic_cast<H5ContentWebView*>(&webView);
   if (!contentWebView) return nullptr;
-  return std::dynamic_pointer_cast<PageLoadEvents>(contentWebView->viewController().lock());
+  return contentWebView->screenAs<PageLoadEvents>();
 }
 
 }  // namespace

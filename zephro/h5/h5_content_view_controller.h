@@ -23,7 +23,7 @@
 #include "zephro/h5/process_recovery.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/gesture_recognizer.h"
-#include "zephro/scopes/event_model.h"
+#include "zephro/sdk/event_model.h"
 
 namespace zephro {
 

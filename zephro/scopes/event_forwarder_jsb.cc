@@ -6,7 +6,7 @@
 
 #include "zephro/bridge/scope_methods.h"
 #include "zephro/platform/foundation/notification_center.h"
-#include "zephro/scopes/event_model.h"
+#include "zephro/sdk/event_model.h"
 
 namespace zephro {
 

@@ -10,6 +10,7 @@
 #include "zephro/h5/h5_content_view_controller.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/navigation_controller.h"
+#include "zephro/screens/zp_root_view_controller.h"
 
 namespace zephro {
 
