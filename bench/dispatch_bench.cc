@@ -13,6 +13,7 @@
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/headless/headless_main_loop.h"
 #include "zephro/platform/headless/headless_web_engine.h"
+#include "zephro/platform/headless/install.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ class AnsweringScope : public JSBImplement {
 }  // namespace
 
 int main() {
+  platform::headless::install();
   const std::string message =
       R"({"scope":"bench","method":"getUserDefaults","params":{"key":"homeId","value":{"id":42,)"
       R"("name":"客厅","tags":["a","b"],"on":true,"t":21.5}},"invokeId":12})";

@@ -87,9 +87,20 @@ TEST_F(WebViewProviderTest, UnansweredMessages) {
   post(std::string(R"({"scope":"","method":"m"})"));
   post(std::string(R"({"scope":"Test-Scope","method":"m"})"));
   post(std::string("{"));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"jsb invoke is invalid: {\"\n");
+  post(std::string(R"({"scope":"test-scope","method":"m"})") + '\0' + "{{{");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "\"jsb invoke is invalid: {\"\n"
+            R"("jsb invoke is invalid: {\"scope\":\"test-scope\",\"method\":\"m\"}\0{{{")"
+            "\n");
   EXPECT_TRUE(scope->invokes.empty());
   EXPECT_TRUE(scripts().empty());
+}
+
+// JSON.stringify writes half of a surrogate pair as an escape of its own.
+TEST_F(WebViewProviderTest, ALoneSurrogateIsReplacedAndTheCallGoesThrough) {
+  post(std::string(R"({"scope":"test-scope","method":"m","params":{"t":"a\ud83d"}})"));
+  ASSERT_EQ(scope->invokes.size(), 1u);
+  EXPECT_EQ(*scope->invokes[0].params->at("t").as<std::string>(), "a\uFFFD");
 }
 
 TEST_F(WebViewProviderTest, NothingIsSentOnceThePostingWebViewIsGone) {
@@ -125,6 +136,26 @@ TEST_F(WebViewProviderTest, TheNewestWebViewsStartupScriptAloneIsInForce) {
   ASSERT_EQ(sources.size(), 2u);
   EXPECT_EQ(sources[0], others.source);
   EXPECT_TRUE(sources[1].starts_with("window.__homeId = 42;window.__cloudConfig_appKey = \"\";")) << sources[1];
+}
+
+// Every live engine hears of a change to the shared scripts: a new web view
+// makes one change at most, and none while its start-up script is the same.
+TEST_F(WebViewProviderTest, ANewWebViewChangesTheSharedScriptsOnlyWhenItsStartupScriptDiffers) {
+  struct ScriptChanges : web::ConfigurationObserver {
+    void configurationDidChange(const web::WebViewConfiguration&, web::ConfigurationChange change) override {
+      count += change == web::ConfigurationChange::userScripts ? 1 : 0;
+    }
+    int count = 0;
+  };
+  provider.createWebView();
+  auto changes = std::make_shared<ScriptChanges>();
+  provider.webviewConfiguration()->addObserver(changes);
+
+  for (int i = 0; i < 3; ++i) provider.createWebView();
+  EXPECT_EQ(changes->count, 0);
+  UserDefaults::standard().set(kLoginUserTokenKey, std::string("tok"));
+  provider.createWebView();
+  EXPECT_EQ(changes->count, 1);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // Model web views on real WebKit: messages, user scripts, evaluation, the
 // resource scheme through the model's handler, file confinement, the shared
-// web process, load timeouts.
-
-#include <gio/gio.h>
+// web process. Load timeouts and failures: tests/gtk/kit/recovery_test.cc.
 
 #include <fstream>
 #include <memory>
@@ -129,16 +127,21 @@ TEST_F(WebKitWebEngineTest, MessagesReachTheHandlerNamingTheViewThatPosted) {
   EXPECT_NE(handler_->received[0].sender, handler_->received[1].sender);
 }
 
-TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageInOrderAddedEvenAfterTheViewWasMade) {
-  configuration_->userContentController().addUserScript({"window.__token = \"old\"; window.__homeId = 1;"});
+// Scripts changed after the view was made reach it, the unchanged ones kept,
+// the replaced ones gone.
+TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageAsTheConfigurationHasThemNow) {
+  const auto ran = [](const char* name) {
+    return web::UserScript{std::string("(window.__ran ||= []).push('") + name + "');"};
+  };
+  auto& content = configuration_->userContentController();
+  content.setUserScripts({ran("a"), ran("b")});
   auto webView = makeWebView();
-  // Added after the view exists: the engine learns of it through the configuration.
-  configuration_->userContentController().addUserScript({"window.__homeId = 42;"});
-  loadPage(*webView, "index.html",
-           std::string("<script>") + kPostScript + "(window.__token + ' ' + window.__homeId)</script>");
+  content.addUserScript(ran("c"));
+  content.setUserScripts({ran("a"), ran("x"), ran("c")});
+  loadPage(*webView, "index.html", std::string("<script>") + kPostScript + "(window.__ran.join(' '))</script>");
 
   ASSERT_TRUE(awaitMessages(1));
-  EXPECT_EQ(handler_->received[0].body, "old 42");
+  EXPECT_EQ(handler_->received[0].body, "a x c");
 }
 
 TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {
@@ -247,45 +250,6 @@ TEST_F(WebKitWebEngineTest, FinishedLoadsReachTheNavigationDelegate) {
   loadPage(*webView, "index.html", "<p>hello</p>");
 
   EXPECT_TRUE(spinUntil([&] { return delegate->finished == 1; }));
-}
-
-// A server that accepts connections and never answers.
-class SilentServer {
- public:
-  SilentServer() : service_(g_socket_service_new()) {
-    port_ = g_socket_listener_add_any_inet_port(G_SOCKET_LISTENER(service_), nullptr, nullptr);
-    g_signal_connect(service_, "incoming", G_CALLBACK(+[](GSocketService*, GSocketConnection* connection, GObject*,
-                                                          gpointer held) {
-      static_cast<std::vector<GSocketConnection*>*>(held)->push_back(G_SOCKET_CONNECTION(g_object_ref(connection)));
-      return TRUE;
-    }), &connections_);
-  }
-  ~SilentServer() {
-    g_socket_service_stop(service_);
-    g_socket_listener_close(G_SOCKET_LISTENER(service_));
-    for (auto* connection : connections_) g_object_unref(connection);
-    g_object_unref(service_);
-  }
-  std::string address() const { return "http://127.0.0.1:" + std::to_string(port_) + "/index.html"; }
-
- private:
-  GSocketService* service_;
-  guint16 port_ = 0;
-  std::vector<GSocketConnection*> connections_;
-};
-
-TEST_F(WebKitWebEngineTest, ARequestThatHangsIsStoppedAtItsTimeout) {
-  SilentServer server;
-  auto webView = makeWebView();
-  web::URLRequest request;
-  request.url = URL::parse(server.address());
-  request.timeoutInterval = 0.5;
-  webView->loadRequest(request);
-
-  WebKitWebView* view = webKitViewOf(*webView);
-  ASSERT_TRUE(spinUntil([view] { return webkit_web_view_is_loading(view); }, 2s));
-  // The server never answers: only the timeout ends the load.
-  EXPECT_TRUE(spinUntil([view] { return !webkit_web_view_is_loading(view); }, 20s));
 }
 
 }  // namespace

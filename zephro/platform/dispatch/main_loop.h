@@ -1,6 +1,6 @@
 // The main loop that everything touching screens and web views runs on. A
 // backend installs its own loop once at start-up (the GTK backend: the GLib
-// main context); until then a headless loop serves, which tests drive.
+// main context); until then the default loop serves (see setDefaultMainLoop).
 #pragma once
 
 #include <chrono>
@@ -27,10 +27,15 @@ class MainLoop {
   virtual void postAtEndOfPass(Task task) { post(std::move(task)); }
 };
 
+using MainLoopMaker = std::function<std::shared_ptr<MainLoop>()>;
+
 // Installs `loop` and makes the calling thread the main thread. Passing null
-// installs a fresh headless loop.
+// installs a fresh default loop.
 void setMainLoop(std::shared_ptr<MainLoop> loop);
-// The installed loop; on first use without one, a headless loop is installed
+// What makes a loop when none is installed; set by a backend at start-up
+// (platform/headless/install.h). Without one, asking for a loop aborts.
+void setDefaultMainLoop(MainLoopMaker maker);
+// The installed loop; on first use without one, a default loop is installed
 // and the calling thread becomes the main thread.
 std::shared_ptr<MainLoop> mainLoop();
 // True on the thread that installed the main loop (or first used it).

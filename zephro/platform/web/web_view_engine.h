@@ -46,9 +46,13 @@ class WebViewEngine : public ConfigurationObserver {
 using WebViewEngineFactory =
     std::function<std::shared_ptr<WebViewEngine>(WebView& webView, WebViewEngineClient client)>;
 
-// Set once at start-up by a backend; an empty factory restores the default,
-// the headless engine. Web views made earlier keep their engines.
+// Set once at start-up by a backend; an empty factory restores the default.
+// Web views made earlier keep their engines.
 void setEngineFactory(WebViewEngineFactory factory);
+// The engine for views the installed factory does not serve; set by a backend
+// at start-up (platform/headless/install.h).
+void setDefaultEngineFactory(WebViewEngineFactory factory);
+// Without any engine for the view, aborts: no backend was installed.
 std::shared_ptr<WebViewEngine> makeEngine(WebView& webView, WebViewEngineClient client);
 
 }  // namespace zephro::platform::web
