@@ -32,7 +32,7 @@
 #include "tests/support/scratch_directory.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/navigation_controller.h"
-#include "zephro/scopes/view_stack_jsb.h"
+#include "zephro/screens/zp_root_view_controller.h"
 #include "zephro/screens/zp_tabbar_view_controller.h"
 
 namespace {
