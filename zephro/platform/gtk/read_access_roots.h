@@ -25,7 +25,7 @@ class ReadAccessRoots {
 
  private:
   void announce(std::uint64_t pageId, const std::string& root);
-  static void onInitializeWebProcessExtensions(WebKitWebContext* context, gpointer self);
+  void initializeWebProcessExtensions(WebKitWebContext* context);
 
   WebKitWebContext* context_;
   std::map<std::uint64_t, std::string> roots_;
