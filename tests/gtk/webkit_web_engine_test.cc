@@ -1,4 +1,4 @@
-// Model web views on real WebKit: messages, user scripts, evaluation, the
+// Model web views on real WebKit beyond the backend contract: evaluation, the
 // resource scheme through the model's handler, file confinement, the shared
 // web process, load timeouts.
 
@@ -14,7 +14,6 @@
 #include "tests/gtk/support/process_tree.h"
 #include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
-#include "zephro/platform/web/navigation_delegate.h"
 #include "zephro/platform/web/script_message_handler.h"
 #include "zephro/platform/web/url_scheme_handler.h"
 #include "zephro/platform/web/url_scheme_task.h"
@@ -28,19 +27,14 @@ using testing::gtk::spinFor;
 using testing::gtk::spinUntil;
 using namespace std::chrono_literals;
 
-struct Received {
-  std::string body;
-  web::WebView* sender = nullptr;
-};
-
 class RecordingHandler : public web::ScriptMessageHandler {
  public:
   void didReceiveScriptMessage(web::UserContentController&, const web::ScriptMessage& message) override {
     const auto* text = std::any_cast<std::string>(&message.body);
     auto json = foundation::JSONSerialization::data(message.body);
-    received.push_back({text ? *text : json.value_or("?"), message.webView.lock().get()});
+    received.push_back(text ? *text : json.value_or("?"));
   }
-  std::vector<Received> received;
+  std::vector<std::string> received;
 };
 
 // Serves "resource://NAME" from a directory, as the kit's provider does from
@@ -67,12 +61,6 @@ class DirectorySchemeHandler : public web::URLSchemeHandler {
 
  private:
   std::filesystem::path directory_;
-};
-
-class FinishCounter : public web::NavigationDelegate {
- public:
-  void didFinishNavigation(web::WebView&) override { ++finished; }
-  int finished = 0;
 };
 
 // A 1x1 PNG, so that <img> has something real to decode.
@@ -111,36 +99,6 @@ class WebKitWebEngineTest : public GtkBackendTest {
   std::shared_ptr<RecordingHandler> handler_ = std::make_shared<RecordingHandler>();
 };
 
-TEST_F(WebKitWebEngineTest, MessagesReachTheHandlerNamingTheViewThatPosted) {
-  auto first = makeWebView();
-  auto second = makeWebView();
-  loadPage(*first, "first.html", std::string("<script>") + kPostScript + "('from first')</script>");
-  loadPage(*second, "second.html", std::string("<script>") + kPostScript + "({n: 2})</script>");
-
-  ASSERT_TRUE(awaitMessages(2));
-  for (const auto& message : handler_->received) {
-    if (message.sender == first.get()) {
-      EXPECT_EQ(message.body, "from first");
-    } else {
-      EXPECT_EQ(message.sender, second.get());
-      EXPECT_EQ(message.body, R"({"n":2})");
-    }
-  }
-  EXPECT_NE(handler_->received[0].sender, handler_->received[1].sender);
-}
-
-TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageInOrderAddedEvenAfterTheViewWasMade) {
-  configuration_->userContentController().addUserScript({"window.__token = \"old\"; window.__homeId = 1;"});
-  auto webView = makeWebView();
-  // Added after the view exists: the engine learns of it through the configuration.
-  configuration_->userContentController().addUserScript({"window.__homeId = 42;"});
-  loadPage(*webView, "index.html",
-           std::string("<script>") + kPostScript + "(window.__token + ' ' + window.__homeId)</script>");
-
-  ASSERT_TRUE(awaitMessages(1));
-  EXPECT_EQ(handler_->received[0].body, "old 42");
-}
-
 TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {
   auto webView = makeWebView();
   loadPage(*webView, "index.html", "<script>window.answer = {list: [1, 'two', null], ok: true};</script>");
@@ -175,7 +133,7 @@ TEST_F(WebKitWebEngineTest, ResourceSchemeServesFilesThroughTheModelHandler) {
   </script>)");
 
   ASSERT_TRUE(awaitMessages(1));
-  EXPECT_EQ(handler_->received[0].body, "1 200:" + std::to_string(onePixelPng().size()) + " refused refused");
+  EXPECT_EQ(handler_->received[0], "1 200:" + std::to_string(onePixelPng().size()) + " refused refused");
 }
 
 // A page that reads each address with fetch() and posts "address status
@@ -201,7 +159,7 @@ TEST_F(WebKitWebEngineTest, FileReadsStayInsideTheReadAccessRoot) {
            fetchingPage({"data.txt", "nested/../nested/deeper.txt", "../secret.txt", "%2e%2e/secret.txt", secret}));
 
   ASSERT_TRUE(awaitMessages(1));
-  EXPECT_EQ(handler_->received[0].body,
+  EXPECT_EQ(handler_->received[0],
             "data.txt 0 6|nested/../nested/deeper.txt 0 4|../secret.txt refused|%2e%2e/secret.txt refused|" + secret +
                 " refused");
 }
@@ -224,15 +182,6 @@ TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
   }
   ASSERT_TRUE(awaitMessages(4));
   EXPECT_EQ(testing::gtk::descendantProcessCount("WebKitWebProces"), 1);
-}
-
-TEST_F(WebKitWebEngineTest, FinishedLoadsReachTheNavigationDelegate) {
-  auto delegate = std::make_shared<FinishCounter>();
-  auto webView = makeWebView();
-  webView->setNavigationDelegate(delegate);
-  loadPage(*webView, "index.html", "<p>hello</p>");
-
-  EXPECT_TRUE(spinUntil([&] { return delegate->finished == 1; }));
 }
 
 // A server that accepts connections and never answers.
