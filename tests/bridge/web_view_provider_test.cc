@@ -67,9 +67,20 @@ TEST_F(WebViewProviderTest, UnansweredMessages) {
   post(std::string(R"({"scope":"","method":"m"})"));
   post(std::string(R"({"scope":"Test-Scope","method":"m"})"));
   post(std::string("{"));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"jsb invoke is invalid: {\"\n");
+  post(std::string(R"({"scope":"test-scope","method":"m"})") + '\0' + "{{{");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "\"jsb invoke is invalid: {\"\n"
+            R"("jsb invoke is invalid: {\"scope\":\"test-scope\",\"method\":\"m\"}\0{{{")"
+            "\n");
   EXPECT_TRUE(scope->invokes.empty());
   EXPECT_TRUE(scripts().empty());
+}
+
+// JSON.stringify writes half of a surrogate pair as an escape of its own.
+TEST_F(WebViewProviderTest, ALoneSurrogateIsReplacedAndTheCallGoesThrough) {
+  post(std::string(R"({"scope":"test-scope","method":"m","params":{"t":"a\ud83d"}})"));
+  ASSERT_EQ(scope->invokes.size(), 1u);
+  EXPECT_EQ(*scope->invokes[0].params->at("t").as<std::string>(), "a\uFFFD");
 }
 
 TEST_F(WebViewProviderTest, NothingIsSentOnceThePostingWebViewIsGone) {

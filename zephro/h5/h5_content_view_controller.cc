@@ -134,15 +134,6 @@ ui::StatusBarStyle H5ContentViewController::preferredStatusBarStyle() const { re
 
 bool H5ContentViewController::gestureRecognizerShouldBegin(ui::GestureRecognizer& /*recognizer*/) { return true; }
 
-void H5ContentViewController::handle(const JSBInvocation& invocation, JSBCallback callback) {
-  const WebViewInvoke& invoke = invocation.invoke;
-  if (invoke.method == "getPageParams") {
-    if (callback) callback(WebViewResponse{std::nullopt, params_, true});
-  } else if (invoke.method == "pickImage") {
-    if (invoke.invokeId && callback) jsbCallbacks_[*invoke.invokeId] = std::move(callback);
-  }
-}
-
 bool H5ContentViewController::showsWebAddress() const { return startsWith(pageName_, "http"); }
 
 // Bundle pages draw their own title bar; web addresses need the platform's

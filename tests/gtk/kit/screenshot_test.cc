@@ -86,10 +86,13 @@ TEST_F(ScreenshotOnGtkTest, TheSampleLoginPageIsDrawn) {
   ASSERT_TRUE(login && awaitLoaded(*login->webview()));
   ASSERT_TRUE(spinUntil([&] { return read(*login, "document.readyState") == "\"complete\""; }));
 
-  Screenshot shot = screenshot();
-  const int pixels = shot.width() * shot.height();
-  EXPECT_GT(shot.distinctColours(), 16u);
-  EXPECT_GT(pixels - shot.count({0, 0, shot.width(), shot.height()}, kWhite, 2), pixels / 100);
+  // The web process paints in its own time after the load: wait for a frame with content.
+  const auto drawn = [](const Screenshot& shot) {
+    const int pixels = shot.width() * shot.height();
+    return shot.distinctColours() > 16u &&
+           pixels - shot.count({0, 0, shot.width(), shot.height()}, kWhite, 2) > pixels / 100;
+  };
+  EXPECT_TRUE(spinUntil([&] { return drawn(screenshot()); }, std::chrono::seconds(10)));
 }
 
 TEST_F(ScreenshotOnGtkTest, TheTabBarHasItsColoursWhereTheyBelong) {
