@@ -1,6 +1,5 @@
 #include "zephro/platform/gtk/read_access_roots.h"
 
-#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/web_extension_protocol.h"
 
 namespace zephro::platform::gtk {
@@ -8,9 +7,7 @@ namespace zephro::platform::gtk {
 namespace protocol = web_extension_protocol;
 
 ReadAccessRoots::ReadAccessRoots(WebKitWebContext* context) : context_(context) {
-  // The context lives as long as this table (both belong to the one shared context).
-  connectSignal<void(WebKitWebContext*)>(context_, "initialize-web-process-extensions",
-                                         [this](WebKitWebContext* context) { initializeWebProcessExtensions(context); });
+  g_signal_connect(context_, "initialize-web-process-extensions", G_CALLBACK(onInitializeWebProcessExtensions), this);
 }
 
 void ReadAccessRoots::set(WebKitWebView* view, const std::string& root) {
@@ -33,10 +30,11 @@ void ReadAccessRoots::announce(std::uint64_t pageId, const std::string& root) {
       context_, webkit_user_message_new(protocol::kReadAccessRootMessage, parameters));
 }
 
-void ReadAccessRoots::initializeWebProcessExtensions(WebKitWebContext* context) {
+void ReadAccessRoots::onInitializeWebProcessExtensions(WebKitWebContext* context, gpointer self) {
+  const auto& roots = static_cast<ReadAccessRoots*>(self)->roots_;
   GVariantBuilder builder;
   g_variant_builder_init(&builder, G_VARIANT_TYPE(protocol::kInitialRootsType));
-  for (const auto& [pageId, root] : roots_) {
+  for (const auto& [pageId, root] : roots) {
     g_variant_builder_add(&builder, "{ts}", static_cast<guint64>(pageId), root.c_str());
   }
   webkit_web_context_set_web_process_extensions_initialization_user_data(context, g_variant_builder_end(&builder));

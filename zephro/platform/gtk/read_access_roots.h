@@ -25,7 +25,7 @@ class ReadAccessRoots {
 
  private:
   void announce(std::uint64_t pageId, const std::string& root);
-  void initializeWebProcessExtensions(WebKitWebContext* context);
+  static void onInitializeWebProcessExtensions(WebKitWebContext* context, gpointer self);
 
   WebKitWebContext* context_;
   std::map<std::uint64_t, std::string> roots_;

@@ -10,13 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/extension/request_rules.h"
 #include "zephro/platform/gtk/web_extension_protocol.h"
 
-namespace gtk = zephro::platform::gtk;
-namespace protocol = gtk::web_extension_protocol;
-namespace rules = gtk::extension;
+namespace protocol = zephro::platform::gtk::web_extension_protocol;
+namespace rules = zephro::platform::gtk::extension;
 
 namespace {
 
@@ -42,7 +40,7 @@ std::optional<std::filesystem::path> readAccessRoot(WebKitWebPage* page) {
 }
 
 // Returning TRUE cancels the request.
-gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURIResponse*) {
+gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURIResponse*, gpointer) {
   const std::string uri = webkit_uri_request_get_uri(request);
   if (auto privateUri = rules::privateResourceUri(uri)) {
     webkit_uri_request_set_uri(request, privateUri->c_str());
@@ -51,12 +49,11 @@ gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURI
   return !rules::isRequestAllowed(uri, readAccessRoot(page));
 }
 
-void onPageCreated(WebKitWebProcessExtension*, WebKitWebPage* page) {
-  gtk::connectSignal<gboolean(WebKitWebPage*, WebKitURIRequest*, WebKitURIResponse*)>(page, "send-request",
-                                                                                       onSendRequest);
+void onPageCreated(WebKitWebProcessExtension*, WebKitWebPage* page, gpointer) {
+  g_signal_connect(page, "send-request", G_CALLBACK(onSendRequest), nullptr);
 }
 
-gboolean onUserMessage(WebKitWebProcessExtension*, WebKitUserMessage* message) {
+gboolean onUserMessage(WebKitWebProcessExtension*, WebKitUserMessage* message, gpointer) {
   if (g_strcmp0(webkit_user_message_get_name(message), protocol::kReadAccessRootMessage) != 0) return FALSE;
   GVariant* parameters = webkit_user_message_get_parameters(message);
   if (parameters == nullptr || !g_variant_is_of_type(parameters, G_VARIANT_TYPE(protocol::kReadAccessRootMessageType))) {
@@ -84,7 +81,6 @@ void loadInitialRoots(const GVariant* data) {
 extern "C" G_MODULE_EXPORT void webkit_web_process_extension_initialize_with_user_data(
     WebKitWebProcessExtension* extension, const GVariant* data) {
   loadInitialRoots(data);
-  gtk::connectSignal<void(WebKitWebProcessExtension*, WebKitWebPage*)>(extension, "page-created", onPageCreated);
-  gtk::connectSignal<gboolean(WebKitWebProcessExtension*, WebKitUserMessage*)>(extension, "user-message-received",
-                                                                               onUserMessage);
+  g_signal_connect(extension, "page-created", G_CALLBACK(onPageCreated), nullptr);
+  g_signal_connect(extension, "user-message-received", G_CALLBACK(onUserMessage), nullptr);
 }
