@@ -51,23 +51,11 @@ class GObjectRef {
 template <typename T>
 struct GRelease;
 
-template <>
-struct GRelease<GError> {
-  static void release(GError* error) { g_error_free(error); }
-};
-template <>
-struct GRelease<gchar> {
-  static void release(gchar* text) { g_free(text); }
-};
+template <> struct GRelease<GError> { static void release(GError* value) { g_error_free(value); } };
+template <> struct GRelease<gchar> { static void release(gchar* value) { g_free(value); } };
 // The list only: what its elements hold is the caller's to release.
-template <>
-struct GRelease<GList> {
-  static void release(GList* list) { g_list_free(list); }
-};
-template <>
-struct GRelease<GBytes> {
-  static void release(GBytes* bytes) { g_bytes_unref(bytes); }
-};
+template <> struct GRelease<GList> { static void release(GList* value) { g_list_free(value); } };
+template <> struct GRelease<GBytes> { static void release(GBytes* value) { g_bytes_unref(value); } };
 
 // The sole owner of such a value: released on destruction.
 template <typename T>

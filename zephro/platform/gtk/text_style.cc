@@ -9,7 +9,7 @@ namespace zephro::platform::gtk {
 
 template <>
 struct GRelease<PangoAttrList> {
-  static void release(PangoAttrList* attributes) { pango_attr_list_unref(attributes); }
+  static void release(PangoAttrList* value) { pango_attr_list_unref(value); }
 };
 
 namespace {

@@ -4,7 +4,7 @@ namespace zephro::platform::gtk {
 
 template <>
 struct GRelease<GskRenderNode> {
-  static void release(GskRenderNode* node) { gsk_render_node_unref(node); }
+  static void release(GskRenderNode* value) { gsk_render_node_unref(value); }
 };
 
 GObjectRef<GdkTexture> renderWindow(GtkWindow* window) {

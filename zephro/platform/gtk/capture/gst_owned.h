@@ -7,21 +7,9 @@
 
 namespace zephro::platform::gtk {
 
-template <>
-struct GRelease<GstCaps> {
-  static void release(GstCaps* caps) { gst_caps_unref(caps); }
-};
-template <>
-struct GRelease<GstSample> {
-  static void release(GstSample* sample) { gst_sample_unref(sample); }
-};
-template <>
-struct GRelease<GstMessage> {
-  static void release(GstMessage* message) { gst_message_unref(message); }
-};
-template <>
-struct GRelease<GstStructure> {
-  static void release(GstStructure* structure) { gst_structure_free(structure); }
-};
+template <> struct GRelease<GstCaps> { static void release(GstCaps* value) { gst_caps_unref(value); } };
+template <> struct GRelease<GstSample> { static void release(GstSample* value) { gst_sample_unref(value); } };
+template <> struct GRelease<GstMessage> { static void release(GstMessage* value) { gst_message_unref(value); } };
+template <> struct GRelease<GstStructure> { static void release(GstStructure* value) { gst_structure_free(value); } };
 
 }  // namespace zephro::platform::gtk
