@@ -1,8 +1,8 @@
 // What every backend owes the platform model, as one suite run against each
-// backend: the main loop, configuration changes, scheme handlers, loads and
-// script messages. A backend's traits play the page where the backend has
-// none (headless) and drive the real engine where it has one. Their static
-// members:
+// backend: the main loop, configuration changes, scheme handlers, loads,
+// script messages and evaluation. A backend's traits play the page where the
+// backend has none (headless) and drive the real engine where it has one.
+// Their static members:
 //   install()                          once per suite
 //   runUntil(done) -> bool             runs the main loop until done() holds
 //   settle()                           runs it a while: what must not happen gets its chance
@@ -185,9 +185,28 @@ TYPED_TEST_P(BackendContract, MessagesReachTheHandlerOfTheirNameWithThePostingVi
                                                          {second.get(), R"({"list":[1,"two",null,true],"n":2})"}}));
 }
 
+TYPED_TEST_P(BackendContract, AnEvaluationAnswersOnceAfterTheCallReturned) {
+  auto view = this->openPage();
+  int answers = 0;
+  bool returned = false;
+  bool answeredAfterReturn = false;
+  view->evaluateJavaScript("1 + 1", [&](std::any, std::optional<web::WebError>) {
+    ++answers;
+    answeredAfterReturn = returned;
+  });
+  returned = true;
+  view->evaluateJavaScript("2 + 2");
+
+  ASSERT_TRUE(TypeParam::runUntil([&] { return answers > 0; }));
+  TypeParam::settle();
+  EXPECT_EQ(answers, 1);
+  EXPECT_TRUE(answeredAfterReturn);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(BackendContract, TheMainQueueRunsTasksInOrderAndDropsEmptyOnes,
                             TasksFromOtherThreadsRunOnTheMainThreadInTheirOrder,
                             ConfigurationChangesReachExistingViewsOnce, EverySchemeTheModelAcceptsIsServed,
-                            MessagesReachTheHandlerOfTheirNameWithThePostingView);
+                            MessagesReachTheHandlerOfTheirNameWithThePostingView,
+                            AnEvaluationAnswersOnceAfterTheCallReturned);
 
 }  // namespace zephro::platform::contract
