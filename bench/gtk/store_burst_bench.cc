@@ -9,23 +9,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "bench/gtk/kit_host.h"
+#include "bench/gtk/kit_page.h"
 #include "bench/gtk/sample_statistics.h"
 #include "bench/gtk/web_view_probe.h"
 #include "bench_support.h"
 #include "tests/gtk/support/main_loop_spin.h"
 #include "tests/gtk/support/webkit_view.h"
-#include "tests/support/scratch_directory.h"
-#include "zephro/h5/h5_content_view_controller.h"
-#include "zephro/platform/foundation/bundle.h"
-#include "zephro/platform/foundation/user_defaults.h"
-#include "zephro/platform/ui/window.h"
-#include "zephro/sdk/login_info_store.h"
 
 namespace {
 
@@ -98,26 +90,14 @@ double runBurst(WebKitWebView* view, const char* burst, int round) {
 
 int main() {
   if (!gtk_init_check()) fail("no display: run under xvfb-run");
-  testing::ScratchDirectory scratch;
-  const auto page = scratch / "dist" / kPageName / "index.html";
-  std::filesystem::create_directories(page.parent_path());
-  std::ofstream(page) << kPage;
-  platform::foundation::Bundle::setKitBundlePath(scratch.path());
-  prepareKit(scratch.path() / "user-defaults.sqlite3");
-  platform::foundation::UserDefaults::standard().set(kLoginUserTokenKey, std::string("bench-token"));
-
-  auto screen = H5ContentViewController::make(kPageName, std::nullopt);
-  auto window = platform::ui::Window::make();
-  window->setRootViewController(screen);
-  window->makeKeyAndVisible();
-  WebKitWebView* view = webKitViewOf(*screen->webview());
-  if (!awaitLoaded(view)) fail("the page did not load");
+  auto page = showKitPage(kPageName, kPage, "bench-token");
+  if (!awaitLoaded(page->view)) fail("the page did not load");
 
   std::vector<double> writesMs, readsMs;
   for (int round = 0; round <= kMeasuredRounds; ++round) {
     const bool writesFirst = round % 2 == 0;
-    double first = runBurst(view, writesFirst ? "writeBurst" : "readBurst", round);
-    double second = runBurst(view, writesFirst ? "readBurst" : "writeBurst", round);
+    double first = runBurst(page->view, writesFirst ? "writeBurst" : "readBurst", round);
+    double second = runBurst(page->view, writesFirst ? "readBurst" : "writeBurst", round);
     if (round == 0) continue;
     writesMs.push_back(writesFirst ? first : second);
     readsMs.push_back(writesFirst ? second : first);

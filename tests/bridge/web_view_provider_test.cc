@@ -118,5 +118,25 @@ TEST_F(WebViewProviderTest, TheNewestWebViewsStartupScriptAloneIsInForce) {
   EXPECT_TRUE(sources[1].starts_with("window.__homeId = 42;window.__cloudConfig_appKey = \"\";")) << sources[1];
 }
 
+// Every live engine hears of a change to the shared scripts: a new web view
+// makes one change at most, and none while its start-up script is the same.
+TEST_F(WebViewProviderTest, ANewWebViewChangesTheSharedScriptsOnlyWhenItsStartupScriptDiffers) {
+  struct ScriptChanges : web::ConfigurationObserver {
+    void configurationDidChange(const web::WebViewConfiguration&, web::ConfigurationChange change) override {
+      count += change == web::ConfigurationChange::userScripts ? 1 : 0;
+    }
+    int count = 0;
+  };
+  provider.createWebView();
+  auto changes = std::make_shared<ScriptChanges>();
+  provider.webviewConfiguration()->addObserver(changes);
+
+  for (int i = 0; i < 3; ++i) provider.createWebView();
+  EXPECT_EQ(changes->count, 0);
+  UserDefaults::standard().set(kLoginUserTokenKey, std::string("tok"));
+  provider.createWebView();
+  EXPECT_EQ(changes->count, 1);
+}
+
 }  // namespace
 }  // namespace zephro

@@ -1,6 +1,6 @@
-// Model web views on real WebKit beyond the backend contract: evaluation, the
-// resource scheme through the model's handler, file confinement, the shared
-// web process, load timeouts.
+// Model web views on real WebKit beyond the backend contract: user-script
+// updates, evaluation, the resource scheme through the model's handler, file
+// confinement, the shared web process, load timeouts.
 
 #include <gio/gio.h>
 
@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
+#include "tests/gtk/support/local_page_server.h"
 #include "tests/gtk/support/process_tree.h"
 #include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/web/navigation_delegate.h"
 #include "zephro/platform/web/script_message_handler.h"
 #include "zephro/platform/web/url_scheme_handler.h"
 #include "zephro/platform/web/url_scheme_task.h"
@@ -63,6 +65,14 @@ class DirectorySchemeHandler : public web::URLSchemeHandler {
   std::filesystem::path directory_;
 };
 
+class NavigationLog : public web::NavigationDelegate {
+ public:
+  void didFinishNavigation(web::WebView&) override { ++finished; }
+  void didFailNavigation(web::WebView&, const web::WebError& error) override { failures.push_back(error); }
+  int finished = 0;
+  std::vector<web::WebError> failures;
+};
+
 // A 1x1 PNG, so that <img> has something real to decode.
 std::string onePixelPng() {
   gsize length = 0;
@@ -98,6 +108,23 @@ class WebKitWebEngineTest : public GtkBackendTest {
   std::shared_ptr<web::WebViewConfiguration> configuration_;
   std::shared_ptr<RecordingHandler> handler_ = std::make_shared<RecordingHandler>();
 };
+
+// Scripts changed after the view was made reach it, the unchanged ones kept,
+// the replaced ones gone.
+TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageAsTheConfigurationHasThemNow) {
+  const auto ran = [](const char* name) {
+    return web::UserScript{std::string("(window.__ran ||= []).push('") + name + "');"};
+  };
+  auto& content = configuration_->userContentController();
+  content.setUserScripts({ran("a"), ran("b")});
+  auto webView = makeWebView();
+  content.addUserScript(ran("c"));
+  content.setUserScripts({ran("a"), ran("x"), ran("c")});
+  loadPage(*webView, "index.html", std::string("<script>") + kPostScript + "(window.__ran.join(' '))</script>");
+
+  ASSERT_TRUE(awaitMessages(1));
+  EXPECT_EQ(handler_->received[0], "a x c");
+}
 
 TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {
   auto webView = makeWebView();
@@ -184,43 +211,23 @@ TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
   EXPECT_EQ(testing::gtk::descendantProcessCount("WebKitWebProces"), 1);
 }
 
-// A server that accepts connections and never answers.
-class SilentServer {
- public:
-  SilentServer() : service_(g_socket_service_new()) {
-    port_ = g_socket_listener_add_any_inet_port(G_SOCKET_LISTENER(service_), nullptr, nullptr);
-    g_signal_connect(service_, "incoming", G_CALLBACK(+[](GSocketService*, GSocketConnection* connection, GObject*,
-                                                          gpointer held) {
-      static_cast<std::vector<GSocketConnection*>*>(held)->push_back(G_SOCKET_CONNECTION(g_object_ref(connection)));
-      return TRUE;
-    }), &connections_);
-  }
-  ~SilentServer() {
-    g_socket_service_stop(service_);
-    g_socket_listener_close(G_SOCKET_LISTENER(service_));
-    for (auto* connection : connections_) g_object_unref(connection);
-    g_object_unref(service_);
-  }
-  std::string address() const { return "http://127.0.0.1:" + std::to_string(port_) + "/index.html"; }
-
- private:
-  GSocketService* service_;
-  guint16 port_ = 0;
-  std::vector<GSocketConnection*> connections_;
-};
 
 TEST_F(WebKitWebEngineTest, ARequestThatHangsIsStoppedAtItsTimeout) {
-  SilentServer server;
+  testing::gtk::LocalPageServer server(scratch());
+  server.setSilent(true);
+  auto delegate = std::make_shared<NavigationLog>();
   auto webView = makeWebView();
+  webView->setNavigationDelegate(delegate);
   web::URLRequest request;
-  request.url = URL::parse(server.address());
+  request.url = URL::parse(server.origin() + "/index.html");
   request.timeoutInterval = 0.5;
   webView->loadRequest(request);
 
   WebKitWebView* view = webKitViewOf(*webView);
   ASSERT_TRUE(spinUntil([view] { return webkit_web_view_is_loading(view); }, 2s));
-  // The server never answers: only the timeout ends the load.
+  // The server never answers: only the timeout ends the load, as a failure.
   EXPECT_TRUE(spinUntil([view] { return !webkit_web_view_is_loading(view); }, 20s));
+  EXPECT_EQ(delegate->failures, std::vector<web::WebError>{web::WebError::timedOut()});
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 #include "tests/support/scratch_directory.h"
 #include "zephro/platform/dispatch/main_queue.h"
 #include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/web/navigation_delegate.h"
 #include "zephro/platform/web/script_message_handler.h"
 #include "zephro/platform/web/url_scheme_handler.h"
 #include "zephro/platform/web/url_scheme_task.h"
@@ -60,6 +61,14 @@ class AnsweringHandler : public web::URLSchemeHandler {
     task->didFinish();
   }
   void stopURLSchemeTask(web::WebView&, std::shared_ptr<web::URLSchemeTask>) override {}
+};
+
+class NavigationLog : public web::NavigationDelegate {
+ public:
+  void didFinishNavigation(web::WebView&) override { ++finished; }
+  void didFailNavigation(web::WebView&, const web::WebError&) override { ++failed; }
+  int finished = 0;
+  int failed = 0;
 };
 
 template <typename Backend>
@@ -166,6 +175,23 @@ TYPED_TEST_P(BackendContract, EverySchemeTheModelAcceptsIsServed) {
   EXPECT_TRUE(accepted["resource"] && accepted["x-app.v2+data"]);
 }
 
+// A failed load reports its failure once and no finish; the next load is not
+// marked by it.
+TYPED_TEST_P(BackendContract, ALoadReportsEitherItsFinishOrItsFailureOnce) {
+  auto log = std::make_shared<NavigationLog>();
+  auto view = this->makeView();
+  view->setNavigationDelegate(log);
+  view->loadFileURL(URL::fileURL(this->scratch_ / "missing.html"), URL::fileURL(this->scratch_.path(), true));
+  TypeParam::finishLoad(*view);
+  ASSERT_TRUE(TypeParam::runUntil([&] { return log->failed > 0; }));
+  this->load(*view, "index.html");
+  ASSERT_TRUE(TypeParam::runUntil([&] { return log->finished > 0; }));
+  TypeParam::settle();
+
+  EXPECT_EQ(log->failed, 1);
+  EXPECT_EQ(log->finished, 1);
+}
+
 TYPED_TEST_P(BackendContract, MessagesReachTheHandlerOfTheirNameWithThePostingView) {
   auto handler = std::make_shared<RecordingHandler>();
   this->content().addScriptMessageHandler(handler, "jsb");
@@ -206,6 +232,7 @@ TYPED_TEST_P(BackendContract, AnEvaluationAnswersOnceAfterTheCallReturned) {
 REGISTER_TYPED_TEST_SUITE_P(BackendContract, TheMainQueueRunsTasksInOrderAndDropsEmptyOnes,
                             TasksFromOtherThreadsRunOnTheMainThreadInTheirOrder,
                             ConfigurationChangesReachExistingViewsOnce, EverySchemeTheModelAcceptsIsServed,
+                            ALoadReportsEitherItsFinishOrItsFailureOnce,
                             MessagesReachTheHandlerOfTheirNameWithThePostingView,
                             AnEvaluationAnswersOnceAfterTheCallReturned);
 

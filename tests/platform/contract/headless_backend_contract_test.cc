@@ -20,10 +20,13 @@ struct HeadlessBackend {
   static std::vector<std::string> marksSeen(web::WebView& view) {
     return engineOf(view)->loads().back().userScriptSources;
   }
-  // A page whose file is there loads; there is no other failure headless.
+  // A page whose file is there loads; any other fails.
   static void finishLoad(web::WebView& view) {
-    if (std::filesystem::exists(engineOf(view)->loads().back().url.fileSystemPath())) {
-      engineOf(view)->finishNavigation();
+    auto* engine = engineOf(view);
+    if (std::filesystem::exists(engine->loads().back().url.fileSystemPath())) {
+      engine->finishNavigation();
+    } else {
+      engine->failNavigation({"file", 404});
     }
   }
   static void post(web::WebView& view, const std::string& name, const std::string& json) {

@@ -1,8 +1,7 @@
-// How a store opens a file that it cannot simply write: read-only, missing,
-// locked by another process, or opened by several processes at once. Each
-// case runs where it can be real: in a child process, without root's right
-// to write anywhere.
-#include <fcntl.h>
+// How a store opens a file that it cannot simply write: read-only, not a
+// file, locked by another process, or opened by several processes at once.
+// A read-only file or folder is met in a child process that gives up root's
+// right to write anywhere.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
@@ -110,16 +109,15 @@ TEST_F(UserDefaultsOpenTest, StoreThatCannotBeOpenedHoldsNothingUntilAWriteFinds
   EXPECT_TRUE(UserDefaults(file()).boolean("k"));
 }
 
-// Another process holding the store in exclusive locking mode, until it is
-// told to let go or until `holdFor` has passed.
+// Another process holding the store in exclusive locking mode until released.
 class LockHolder {
  public:
-  LockHolder(const std::filesystem::path& file, std::chrono::milliseconds holdFor) {
+  explicit LockHolder(const std::filesystem::path& file) {
     int ready[2];
     EXPECT_EQ(pipe(ready), 0);
     EXPECT_EQ(pipe(release_), 0);
     child_ = fork();
-    if (child_ == 0) holdLock(file, holdFor, ready[1]);
+    if (child_ == 0) holdLock(file, ready[1]);
     close(ready[1]);
     close(release_[0]);
     char locked = 0;
@@ -136,24 +134,13 @@ class LockHolder {
   }
 
  private:
-  [[noreturn]] void holdLock(const std::filesystem::path& file, std::chrono::milliseconds holdFor, int readyFd) {
+  [[noreturn]] void holdLock(const std::filesystem::path& file, int readyFd) {
+    close(release_[1]);
     sqlite3* db = nullptr;
     sqlite3_open(file.c_str(), &db);
-    if (sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) {
-      _exit(1);
-    }
-    if (write(readyFd, "L", 1) != 1) _exit(1);
-    pollUntilReleased(holdFor);
-    _exit(0);
-  }
-  void pollUntilReleased(std::chrono::milliseconds holdFor) {
-    close(release_[1]);
-    const auto until = std::chrono::steady_clock::now() + holdFor;
-    fcntl(release_[0], F_SETFL, O_NONBLOCK);
-    char byte;
-    while (std::chrono::steady_clock::now() < until && read(release_[0], &byte, 1) != 0) {
-      std::this_thread::sleep_for(5ms);
-    }
+    char released;
+    bool locked = sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    _exit(locked && write(readyFd, "L", 1) == 1 && read(release_[0], &released, 1) == 0 ? 0 : 1);
   }
 
   pid_t child_ = -1;
@@ -162,15 +149,20 @@ class LockHolder {
 
 TEST_F(UserDefaultsOpenTest, LockHeldBrieflyIsWaitedFor) {
   storeHundredValues();
-  LockHolder holder(file(), 300ms);
+  LockHolder holder(file());
+  std::thread letGo([&] {
+    std::this_thread::sleep_for(300ms);
+    holder.release();
+  });
   UserDefaults defaults(file());
+  letGo.join();
   EXPECT_EQ(defaults.state(), StoreState::writable);
   EXPECT_TRUE(defaults.value(key(99)).has_value());
 }
 
 TEST_F(UserDefaultsOpenTest, LockHeldTooLongMakesTheStoreUnavailableUntilReleased) {
   storeHundredValues();
-  LockHolder holder(file(), 60s);
+  LockHolder holder(file());
   UserDefaults defaults(file(), 100ms);
   EXPECT_EQ(defaults.state(), StoreState::unavailable);
   EXPECT_NE(defaults.lastError().find("locked"), std::string::npos) << defaults.lastError();

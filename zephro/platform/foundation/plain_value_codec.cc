@@ -175,11 +175,18 @@ class Decoder {
       default: return std::any(Number::withCode(code, asDouble));
     }
   }
-  std::optional<std::any> list(std::size_t depth) {
+  // Elements of a list or map at `depth`. Absent for a container deeper than
+  // the encoder writes (what is read must write back), or a count the input
+  // cannot hold: every element takes at least one byte, so a damaged count
+  // cannot make us reserve more than that.
+  std::optional<std::uint64_t> elementCount(std::size_t depth) {
     auto count = word();
-    // Every element takes at least one byte: a damaged count cannot make us
-    // reserve more than the input holds.
-    if (!count || *count > bytes_.size() - pos_) return std::nullopt;
+    if (depth >= kMaxPlainValueDepth || !count || *count > bytes_.size() - pos_) return std::nullopt;
+    return count;
+  }
+  std::optional<std::any> list(std::size_t depth) {
+    auto count = elementCount(depth);
+    if (!count) return std::nullopt;
     PlainList items;
     items.reserve(*count);
     for (std::uint64_t i = 0; i < *count; ++i) {
@@ -190,8 +197,8 @@ class Decoder {
     return std::any(std::move(items));
   }
   std::optional<std::any> map(std::size_t depth) {
-    auto count = word();
-    if (!count || *count > bytes_.size() - pos_) return std::nullopt;
+    auto count = elementCount(depth);
+    if (!count) return std::nullopt;
     PlainMap items;
     for (std::uint64_t i = 0; i < *count; ++i) {
       auto key = text();

@@ -92,7 +92,9 @@ std::optional<URL> URL::parse(std::string_view text, const URL& base) {
 
 void URL::keepAuthorityOf(const URL& source) {
   std::string_view authority = authorityOf(source.prefix_);
-  prefix_ = prefix_.substr(0, prefix_.size() - authorityOf(prefix_).size()) + std::string(authority);
+  std::string_view written = authorityOf(prefix_);
+  if (authority.empty() || written.empty()) return;
+  prefix_ = prefix_.substr(0, prefix_.size() - written.size()) + std::string(authority);
   host_ = source.host_;
   recompose();
 }
