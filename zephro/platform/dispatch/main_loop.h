@@ -16,7 +16,7 @@ class MainLoop {
  public:
   virtual ~MainLoop() = default;
   // Runs `task` on the main thread, later, in posting order. Callable from
-  // any thread.
+  // any thread. The main queue never posts an empty task; a loop drops one.
   virtual void post(Task task) = 0;
   // Runs `task` on the main thread once `delay` has passed.
   virtual void postAfter(std::chrono::milliseconds delay, Task task) = 0;

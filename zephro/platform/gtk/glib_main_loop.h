@@ -1,8 +1,5 @@
 #pragma once
 
-#include <glib.h>
-
-#include <algorithm>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -14,6 +11,7 @@ namespace zephro::platform::gtk {
 
 // The main queue on the default GLib main context, the one GTK runs. Posting
 // works from any thread; tasks run on the thread that iterates the context.
+// Empty tasks are dropped; a task that throws is reported and the loop goes on.
 class GlibMainLoop : public dispatch::MainLoop, public std::enable_shared_from_this<GlibMainLoop> {
  public:
   static std::shared_ptr<GlibMainLoop> make();
@@ -26,7 +24,7 @@ class GlibMainLoop : public dispatch::MainLoop, public std::enable_shared_from_t
 
  private:
   GlibMainLoop() = default;
-  static gboolean runPosted(gpointer weakSelf);
+  void runPosted();
   // Takes the tasks posted so far; later posts schedule a fresh run.
   std::deque<dispatch::Task> takePosted();
 

@@ -15,10 +15,9 @@ void placeAfter(GtkWidget* box, GtkWidget* child, GtkWidget* previous) {
   if (gtk_widget_get_parent(child) == box) {
     if (gtk_widget_get_prev_sibling(child) != previous) gtk_widget_insert_after(child, box, previous);
   } else if (gtk_widget_get_parent(child) != nullptr) {
-    g_object_ref(child);
+    const auto kept = GObjectRef<GtkWidget>::retain(child);  // unparenting drops the parent's reference
     gtk_widget_unparent(child);
     gtk_widget_insert_after(child, box, previous);
-    g_object_unref(child);
   } else {
     gtk_widget_insert_after(child, box, previous);
   }

@@ -3,6 +3,7 @@
 #include "zephro/platform/dispatch/main_loop.h"
 #include "zephro/platform/gtk/capture/install_camera.h"
 #include "zephro/platform/gtk/glib_main_loop.h"
+#include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/gtk/gtk_renderer.h"
 #include "zephro/platform/gtk/kit_style.h"
 #include "zephro/platform/gtk/webkit_web_engine.h"
@@ -18,9 +19,8 @@ void adoptDisplayScale() {
   if (display == nullptr) return;
   GListModel* monitors = gdk_display_get_monitors(display);
   if (g_list_model_get_n_items(monitors) == 0) return;
-  auto* monitor = GDK_MONITOR(g_list_model_get_item(monitors, 0));
-  ui::Screen::main().setScale(gdk_monitor_get_scale_factor(monitor));
-  g_object_unref(monitor);
+  const auto monitor = GObjectRef<GdkMonitor>::adopt(GDK_MONITOR(g_list_model_get_item(monitors, 0)));
+  ui::Screen::main().setScale(gdk_monitor_get_scale_factor(monitor.get()));
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ class HeadlessWebEngine : public web::WebViewEngine {
 
   void loadFileURL(const URL& file, const URL& readAccessRoot) override;
   void loadRequest(const web::URLRequest& request) override;
-  // Records the script; a given completion is called at once with no value.
+  // Records the script; a given completion is called with no value from the
+  // main queue, later, as a real engine answers.
   void evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) override;
   // Records the scripts, and that they came together.
   void evaluateScripts(const std::vector<std::string>& scripts) override;
