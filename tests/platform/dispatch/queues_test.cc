@@ -5,6 +5,7 @@
 #include <latch>
 
 #include "zephro/platform/dispatch/global_queue.h"
+#include "zephro/platform/dispatch/main_queue.h"
 #include "zephro/platform/headless/headless_main_loop.h"
 
 namespace zephro::platform::dispatch {
