@@ -8,6 +8,7 @@
 #include "bench_support.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
+#include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/headless/headless_web_engine.h"
@@ -36,6 +37,9 @@ int main() {
                                                            "dispatch-bench.sqlite3");
   JSBManager::shared().registerScope(std::make_shared<AnsweringScope>(), "bench");
   auto webView = WebViewProvider::shared().createWebView();
+  // Only the kit's own pages reach the bridge.
+  const URL root = *H5Manager::shared().rootUrl();
+  webView->loadFileURL(root.appendingPathComponent("page/index.html"), root);
   auto* engine = platform::headless::engineOf(*webView);
 
   std::size_t answered = 0;

@@ -8,6 +8,7 @@
 #include "fuzz_support.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
+#include "zephro/h5/h5_manager.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 
 namespace {
@@ -38,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A web view per input: the headless engine keeps every script it ran, and
   // memory kept across inputs would set off the leak checks.
   auto webView = WebViewProvider::shared().createWebView();
+  // Only the kit's own pages reach the bridge.
+  const URL root = *H5Manager::shared().rootUrl();
+  webView->loadFileURL(root.appendingPathComponent("page/index.html"), root);
   auto* engine = platform::headless::engineOf(*webView);
   engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
   for (const std::string& script : engine->evaluatedScripts()) {

@@ -10,6 +10,7 @@
 #include "zephro/bridge/resource_scheme.h"
 #include "zephro/bridge/response_script.h"
 #include "zephro/bridge/startup_script.h"
+#include "zephro/h5/trusted_pages.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
@@ -26,7 +27,8 @@ web::UserScript currentStartupScript() {
   UserDefaults& defaults = UserDefaults::standard();
   std::string source = startupScript(defaults.string(kLoginUserTokenKey), defaults.value("homeId"),
                                      ZephroSdk4TolmarRunner::cloudConfig());
-  return web::UserScript{std::move(source), web::InjectionTime::atDocumentStart, /*forMainFrameOnly=*/true};
+  return web::UserScript{std::move(source), web::InjectionTime::atDocumentStart, /*forMainFrameOnly=*/true,
+                         trustedPageFilter()};
 }
 
 std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std::string& body) {
@@ -58,6 +60,7 @@ std::shared_ptr<WebViewProvider> WebViewProvider::make() {
 
 std::shared_ptr<H5ContentWebView> WebViewProvider::createWebView() {
   replaceStartupScript(currentStartupScript());
+  configuration_->userContentController().setScriptMessageSources(trustedPageFilter());
   auto webView = std::make_shared<H5ContentWebView>(platform::ui::Rect::zero(), configuration_);
   webView->setUIDelegate(weak_from_this());
   webView->setNavigationDelegate(weak_from_this());
@@ -84,6 +87,10 @@ void WebViewProvider::replaceStartupScript(web::UserScript script) {
 void WebViewProvider::didReceiveScriptMessage(web::UserContentController& /*controller*/,
                                               const web::ScriptMessage& message) {
   if (message.name != kBridgeChannel) return;
+  if (!isTrustedPage(message.documentURL)) {
+    writeDebugLine("jsb message from an untrusted origin: " + documentOriginText(message.documentURL));
+    return;
+  }
   const std::string* body = std::any_cast<std::string>(&message.body);
   if (!body) return;
   std::optional<WebViewInvoke> invoke = decodeInvoke(jsonDecoder_, *body);

@@ -1,7 +1,8 @@
 // Makes the web view of every page and is the native end of the bridge for
 // all of them: one shared configuration with the "jsb" message channel and
 // the "resource" scheme, the start-up script with the page globals, decoding
-// and dispatching page messages, and sending the answers back.
+// and dispatching page messages, and sending the answers back. Only the
+// kit's own pages (zephro/h5/trusted_pages.h) get the globals and the bridge.
 #pragma once
 
 #include <cstdint>
@@ -39,11 +40,14 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   // A new content web view, ready to load a page. Its start-up script, built
   // from the values stored now, replaces the one this provider added before
   // (user scripts others added stay), so only the newest values are injected
-  // into later page loads in any web view.
+  // into later page loads in any web view. The script, and the bridge, are
+  // limited to the pages trusted now.
   std::shared_ptr<H5ContentWebView> createWebView();
 
   // Page messages on "jsb": the JSON text of a WebViewInvoke, dispatched
   // through JSBManager::shared(); answers go back to the posting web view.
+  // A message from an untrusted document is dropped before decoding, with a
+  // debug line naming its origin.
   void didReceiveScriptMessage(platform::web::UserContentController& controller,
                                const platform::web::ScriptMessage& message) override;
   // Serves "resource" URLs from the application's temporary directory.

@@ -1,5 +1,6 @@
 #include "zephro/h5/h5_manager.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "zephro/bridge/h5_content_web_view.h"
@@ -8,6 +9,7 @@
 #include "zephro/h5/h5_content_view_stack.h"
 #include "zephro/h5/page_path.h"
 #include "zephro/platform/foundation/bundle.h"
+#include "zephro/platform/web/url_pattern.h"
 #include "zephro/scopes/app_jsb.h"
 #include "zephro/scopes/event_forwarder_jsb.h"
 #include "zephro/scopes/view_stack_jsb.h"
@@ -28,6 +30,18 @@ void H5Manager::setup(const std::string& bundlePath) {
   scopes.registerScope(std::make_shared<EventForwarderJSB>(), kEventForwarderScope);
   scopes.registerScope(std::make_shared<AppJSB>(), kAppScope);
   WebViewProvider::shared();
+}
+
+bool H5Manager::addTrustedOrigin(std::string_view origin) {
+  const std::optional<URL> url = URL::parse(origin);
+  if (!url || (url->scheme() != "http" && url->scheme() != "https")) return false;
+  if ((!url->path().empty() && url->path() != "/") || url->query() || url->fragment()) return false;
+  std::optional<std::string> normal = platform::web::originOf(url->absoluteString());
+  if (!normal) return false;
+  if (std::find(trustedOrigins_.begin(), trustedOrigins_.end(), *normal) == trustedOrigins_.end()) {
+    trustedOrigins_.push_back(std::move(*normal));
+  }
+  return true;
 }
 
 std::optional<URL> H5Manager::debugUrl(const std::string& page) const {

@@ -66,6 +66,19 @@ TEST_F(ConfigurationSyncTest, MessagesReachTheHandlerOfTheirNameWithThePostingVi
   EXPECT_EQ(std::any_cast<std::int64_t>(std::any_cast<PlainMap>(other->messages[0].body).at("a")), 1);
 }
 
+TEST_F(ConfigurationSyncTest, OnlyDocumentsOfTheMessageSourcesReachHandlersAndMessagesNameTheirDocument) {
+  auto jsb = std::make_shared<RecordingMessageHandler>();
+  content().addScriptMessageHandler(jsb, "jsb");
+  content().setScriptMessageSources({{"file:///bundle/*"}, {}});
+  auto* engine = engineOf(*first);
+  EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}")));  // about:blank: nothing loaded yet
+  first->loadFileURL(URL::fileURL("/bundle/a/index.html"), URL::fileURL("/bundle/", true));
+  EXPECT_TRUE(engine->postScriptMessage("jsb", std::string("{}")));
+  EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}"), *URL::parse("http://127.0.0.1:9/frame.html")));
+  ASSERT_EQ(jsb->messages.size(), 1u);
+  EXPECT_EQ(jsb->messages[0].documentURL, URL::fileURL("/bundle/a/index.html"));
+}
+
 TEST_F(ConfigurationSyncTest, EnginesOfDestroyedViewsAreNotNotified) {
   engineOf(*first);
   first.reset();

@@ -3,6 +3,24 @@
 #include <set>
 
 namespace zephro::platform::gtk {
+namespace {
+
+// A null-terminated pattern array for WebKit, or null for an empty list
+// (which WebKit, like the model, reads as "no restriction" for an allow list).
+class PatternArray {
+ public:
+  explicit PatternArray(const std::vector<std::string>& patterns) {
+    for (const auto& pattern : patterns) items_.push_back(pattern.c_str());
+    items_.push_back(nullptr);
+  }
+  const gchar* const* get() const { return items_.size() > 1 ? items_.data() : nullptr; }
+
+ private:
+  std::vector<const gchar*> items_;
+};
+
+}  // namespace
+
 UserContentSync::UserContentSync(MessageSink sink)
     : manager_(GObjectRef<WebKitUserContentManager>::adopt(webkit_user_content_manager_new())),
       sink_(std::move(sink)) {}
@@ -19,7 +37,8 @@ void UserContentSync::setUserScripts(const std::vector<web::UserScript>& scripts
     const auto time = script.injectionTime == web::InjectionTime::atDocumentStart
                           ? WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START
                           : WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_END;
-    WebKitUserScript* made = webkit_user_script_new(script.source.c_str(), frames, time, nullptr, nullptr);
+    const PatternArray allow(script.documents.allowList), block(script.documents.blockList);
+    WebKitUserScript* made = webkit_user_script_new(script.source.c_str(), frames, time, allow.get(), block.get());
     webkit_user_content_manager_add_script(manager_.get(), made);
     webkit_user_script_unref(made);
   }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "zephro/platform/gtk/jsc_value_conversion.h"
+#include "zephro/platform/gtk/message_source_guards.h"
 #include "zephro/platform/gtk/web_context.h"
 #include "zephro/platform/gtk/webkit_scheme_task.h"
 
@@ -42,7 +43,7 @@ std::shared_ptr<web::WebViewEngine> WebKitWebEngine::make(web::WebView& webView,
 WebKitWebEngine::WebKitWebEngine(web::WebViewEngineClient client, bool inspectable)
     : client_(std::move(client)),
       userContent_([this](const std::string& name, JSCValue* body) {
-        client_.didReceiveScriptMessage(name, plainValueOf(body));
+        client_.didReceiveScriptMessage(name, plainValueOf(body), documentURL_);
       }),
       settings_(GObjectRef<WebKitSettings>::adopt(webkit_settings_new())) {
   webkit_settings_set_enable_developer_extras(settings_.get(), inspectable);
@@ -117,10 +118,11 @@ void WebKitWebEngine::configurationDidChange(const web::WebViewConfiguration& co
                                              web::ConfigurationChange change) {
   switch (change) {
     case web::ConfigurationChange::userScripts:
-      userContent_.setUserScripts(configuration.userContentController().userScripts());
+      syncUserScripts(configuration);
       break;
     case web::ConfigurationChange::scriptMessageHandlers:
       userContent_.setHandlerNames(configuration.userContentController().scriptMessageHandlerNames());
+      syncUserScripts(configuration);
       break;
     case web::ConfigurationChange::urlSchemeHandlers:
       syncSchemes(configuration);
@@ -132,10 +134,18 @@ void WebKitWebEngine::configurationDidChange(const web::WebViewConfiguration& co
 }
 
 void WebKitWebEngine::syncAll(const web::WebViewConfiguration& configuration) {
-  userContent_.setUserScripts(configuration.userContentController().userScripts());
+  syncUserScripts(configuration);
   userContent_.setHandlerNames(configuration.userContentController().scriptMessageHandlerNames());
   syncSchemes(configuration);
   syncPreferences(configuration);
+}
+
+// The guards go first: they concern the page's scripts, not the others.
+void WebKitWebEngine::syncUserScripts(const web::WebViewConfiguration& configuration) {
+  const auto& content = configuration.userContentController();
+  std::vector<web::UserScript> scripts = messageSourceGuards(content.scriptMessageSources());
+  scripts.insert(scripts.end(), content.userScripts().begin(), content.userScripts().end());
+  userContent_.setUserScripts(scripts);
 }
 
 // Requests are routed by view and the model finds the handler when one comes,
@@ -166,6 +176,7 @@ void WebKitWebEngine::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpoin
     engine->loadFailed_ = false;
     engine->startLoadTimeout();
   }
+  if (event == WEBKIT_LOAD_COMMITTED) engine->commitDocument();
   if (event != WEBKIT_LOAD_FINISHED) return;
   engine->endLoadTimeout();
   // WebKit ends failed loads with "finished" too; only successes count.
@@ -175,6 +186,11 @@ void WebKitWebEngine::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpoin
 gboolean WebKitWebEngine::onLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError*, gpointer self) {
   static_cast<WebKitWebEngine*>(self)->loadFailed_ = true;
   return FALSE;
+}
+
+void WebKitWebEngine::commitDocument() {
+  const gchar* uri = webkit_web_view_get_uri(view_.get());
+  documentURL_ = uri != nullptr ? URL::parse(uri) : std::nullopt;
 }
 
 WebKitWebEngine* webKitEngineOf(web::WebView& webView) { return dynamic_cast<WebKitWebEngine*>(&webView.engine()); }
