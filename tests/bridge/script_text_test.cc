@@ -105,7 +105,14 @@ TEST(StartupScript, TheHomeIdIsWrittenAsASafeExpression) {
 TEST(DebugLine, QuotesAndEscapesSoEachLineStaysOneLine) {
   EXPECT_EQ(debugLineText("H5ContentWebView successfully dealloc"), R"("H5ContentWebView successfully dealloc")");
   EXPECT_EQ(debugLineText(R"(jsb invoke is invalid: {"a":"\"})"), R"("jsb invoke is invalid: {\"a\":\"\\\"}")");
-  EXPECT_EQ(debugLineText("a\nb\r\t\x01"), R"("a\nb\r\t\u{1}")");
+  EXPECT_EQ(debugLineText(std::string("a\nb\r\t\x01\x1b\x7f\0", 9)), R"("a\nb\r\t\u{1}\u{1B}\u{7F}\0")");
+}
+
+TEST(DebugLine, ALongTextIsCutAfterItsBeginningWithoutSplittingACharacter) {
+  std::string text = std::string(kDebugLineTextLimit - 1, 'a') + "é" + std::string(20 << 20, '[');
+  EXPECT_EQ(debugLineText(text), "\"" + std::string(kDebugLineTextLimit - 1, 'a') + "… (20973569 bytes)\"");
+  std::string exact(kDebugLineTextLimit, 'a');
+  EXPECT_EQ(debugLineText(exact), "\"" + exact + "\"");
 }
 
 }  // namespace

@@ -71,9 +71,20 @@ TEST_F(WebViewProviderTest, UnansweredMessages) {
   post(std::string(R"({"scope":"","method":"m"})"));
   post(std::string(R"({"scope":"Test-Scope","method":"m"})"));
   post(std::string("{"));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"jsb invoke is invalid: {\"\n");
+  post(std::string(R"({"scope":"test-scope","method":"m"})") + '\0' + "{{{");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "\"jsb invoke is invalid: {\"\n"
+            R"("jsb invoke is invalid: {\"scope\":\"test-scope\",\"method\":\"m\"}\0{{{")"
+            "\n");
   EXPECT_TRUE(scope->invokes.empty());
   EXPECT_TRUE(scripts().empty());
+}
+
+// JSON.stringify writes half of a surrogate pair as an escape of its own.
+TEST_F(WebViewProviderTest, ALoneSurrogateIsReplacedAndTheCallGoesThrough) {
+  post(std::string(R"({"scope":"test-scope","method":"m","params":{"t":"a\ud83d"}})"));
+  ASSERT_EQ(scope->invokes.size(), 1u);
+  EXPECT_EQ(*scope->invokes[0].params->at("t").as<std::string>(), "a\uFFFD");
 }
 
 TEST_F(WebViewProviderTest, NothingIsSentOnceThePostingWebViewIsGone) {
@@ -111,23 +122,40 @@ TEST_F(WebViewProviderTest, TheNewestWebViewsStartupScriptAloneIsInForce) {
   EXPECT_TRUE(sources[1].starts_with("window.__homeId = 42;window.__cloudConfig_appKey = \"\";")) << sources[1];
 }
 
-// Other documents neither run the start-up script nor reach the bridge; one
-// that gets a message through (a frame the engine cannot tell apart) is
-// dropped before decoding.
+// Other documents get no start-up script; a message from one that got
+// through (a frame the engine cannot tell apart) is dropped before decoding.
 TEST_F(WebViewProviderTest, OnlyTheKitsOwnPagesGetTheGlobalsAndTheBridge) {
   const URL elsewhere = *URL::parse("http://127.0.0.1:9/index.html");
   auto fresh = provider.createWebView();
   fresh->loadFileURL(bundlePage(), *H5Manager::shared().rootUrl());
   fresh->loadRequest(web::URLRequest{elsewhere});
-  const auto& loads = engineOf(*fresh)->loads();
-  EXPECT_EQ(loads[0].userScriptSources.size(), 1u);
-  EXPECT_TRUE(loads[1].userScriptSources.empty());
-  EXPECT_FALSE(engineOf(*fresh)->postScriptMessage("jsb", std::string("{}")));
+  EXPECT_EQ(engineOf(*fresh)->loads()[0].userScriptSources.size(), 1u);
+  EXPECT_TRUE(engineOf(*fresh)->loads()[1].userScriptSources.empty());
 
   ::testing::internal::CaptureStderr();
   provider.didReceiveScriptMessage(content(), web::ScriptMessage{"jsb", std::string("{"), webView, elsewhere});
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"jsb message from an untrusted origin: http://127.0.0.1:9\"\n");
   EXPECT_TRUE(scope->invokes.empty());
+}
+
+// Every live engine hears of a change to the shared scripts: a new web view
+// makes one change at most, and none while its start-up script is the same.
+TEST_F(WebViewProviderTest, ANewWebViewChangesTheSharedScriptsOnlyWhenItsStartupScriptDiffers) {
+  struct ScriptChanges : web::ConfigurationObserver {
+    void configurationDidChange(const web::WebViewConfiguration&, web::ConfigurationChange change) override {
+      count += change == web::ConfigurationChange::userScripts ? 1 : 0;
+    }
+    int count = 0;
+  };
+  provider.createWebView();
+  auto changes = std::make_shared<ScriptChanges>();
+  provider.webviewConfiguration()->addObserver(changes);
+
+  for (int i = 0; i < 3; ++i) provider.createWebView();
+  EXPECT_EQ(changes->count, 0);
+  UserDefaults::standard().set(kLoginUserTokenKey, std::string("tok"));
+  provider.createWebView();
+  EXPECT_EQ(changes->count, 1);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(GtkRendererTest, AnimatedPushAndPopSlideAndLeaveOnlyTheTopScreen) {
   navigation->pushViewController(detail, true);
   EXPECT_TRUE(isOnScreen(*detail->view()));
   ASSERT_TRUE(spinUntil([&] { return home->view()->superview() == nullptr; }));
-  EXPECT_EQ(gtk_widget_get_parent(widgetOf(*home->view())), nullptr);
+  EXPECT_FALSE(isOnScreen(*home->view()));
   EXPECT_EQ(horizontalPosition(*detail->view()), 0);
   GtkWidget* back = findDescendant(widgetOf(*navigation->navigationBar()), GTK_TYPE_BUTTON);
   ASSERT_NE(back, nullptr);
@@ -109,7 +109,7 @@ TEST_F(GtkRendererTest, PresentedScreensCoverThePresenterUntilDismissed) {
   bool dismissed = false;
   presented->dismiss(true, [&] { dismissed = true; });
   ASSERT_TRUE(spinUntil([&] { return dismissed; }));
-  EXPECT_EQ(gtk_widget_get_parent(widgetOf(*presented->view())), nullptr);
+  EXPECT_FALSE(isOnScreen(*presented->view()));
   EXPECT_TRUE(isOnScreen(*presenter->view()));
 }
 

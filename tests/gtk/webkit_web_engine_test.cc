@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
+#include "tests/gtk/support/local_page_server.h"
 #include "tests/gtk/support/process_tree.h"
 #include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
@@ -69,10 +70,12 @@ class DirectorySchemeHandler : public web::URLSchemeHandler {
   std::filesystem::path directory_;
 };
 
-class FinishCounter : public web::NavigationDelegate {
+class NavigationLog : public web::NavigationDelegate {
  public:
   void didFinishNavigation(web::WebView&) override { ++finished; }
+  void didFailNavigation(web::WebView&, const web::WebError& error) override { failures.push_back(error); }
   int finished = 0;
+  std::vector<web::WebError> failures;
 };
 
 // A 1x1 PNG, so that <img> has something real to decode.
@@ -129,16 +132,21 @@ TEST_F(WebKitWebEngineTest, MessagesReachTheHandlerNamingTheViewThatPosted) {
   EXPECT_NE(handler_->received[0].sender, handler_->received[1].sender);
 }
 
-TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageInOrderAddedEvenAfterTheViewWasMade) {
-  configuration_->userContentController().addUserScript({"window.__token = \"old\"; window.__homeId = 1;"});
+// Scripts changed after the view was made reach it, the unchanged ones kept,
+// the replaced ones gone.
+TEST_F(WebKitWebEngineTest, UserScriptsRunBeforeThePageAsTheConfigurationHasThemNow) {
+  const auto ran = [](const char* name) {
+    return web::UserScript{std::string("(window.__ran ||= []).push('") + name + "');"};
+  };
+  auto& content = configuration_->userContentController();
+  content.setUserScripts({ran("a"), ran("b")});
   auto webView = makeWebView();
-  // Added after the view exists: the engine learns of it through the configuration.
-  configuration_->userContentController().addUserScript({"window.__homeId = 42;"});
-  loadPage(*webView, "index.html",
-           std::string("<script>") + kPostScript + "(window.__token + ' ' + window.__homeId)</script>");
+  content.addUserScript(ran("c"));
+  content.setUserScripts({ran("a"), ran("x"), ran("c")});
+  loadPage(*webView, "index.html", std::string("<script>") + kPostScript + "(window.__ran.join(' '))</script>");
 
   ASSERT_TRUE(awaitMessages(1));
-  EXPECT_EQ(handler_->received[0].body, "old 42");
+  EXPECT_EQ(handler_->received[0].body, "a x c");
 }
 
 TEST_F(WebKitWebEngineTest, EvaluatedScriptsAnswerWithPlainValuesOrAnError) {
@@ -227,7 +235,7 @@ TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
 }
 
 TEST_F(WebKitWebEngineTest, FinishedLoadsReachTheNavigationDelegate) {
-  auto delegate = std::make_shared<FinishCounter>();
+  auto delegate = std::make_shared<NavigationLog>();
   auto webView = makeWebView();
   webView->setNavigationDelegate(delegate);
   loadPage(*webView, "index.html", "<p>hello</p>");
@@ -235,43 +243,22 @@ TEST_F(WebKitWebEngineTest, FinishedLoadsReachTheNavigationDelegate) {
   EXPECT_TRUE(spinUntil([&] { return delegate->finished == 1; }));
 }
 
-// A server that accepts connections and never answers.
-class SilentServer {
- public:
-  SilentServer() : service_(g_socket_service_new()) {
-    port_ = g_socket_listener_add_any_inet_port(G_SOCKET_LISTENER(service_), nullptr, nullptr);
-    g_signal_connect(service_, "incoming", G_CALLBACK(+[](GSocketService*, GSocketConnection* connection, GObject*,
-                                                          gpointer held) {
-      static_cast<std::vector<GSocketConnection*>*>(held)->push_back(G_SOCKET_CONNECTION(g_object_ref(connection)));
-      return TRUE;
-    }), &connections_);
-  }
-  ~SilentServer() {
-    g_socket_service_stop(service_);
-    g_socket_listener_close(G_SOCKET_LISTENER(service_));
-    for (auto* connection : connections_) g_object_unref(connection);
-    g_object_unref(service_);
-  }
-  std::string address() const { return "http://127.0.0.1:" + std::to_string(port_) + "/index.html"; }
-
- private:
-  GSocketService* service_;
-  guint16 port_ = 0;
-  std::vector<GSocketConnection*> connections_;
-};
-
 TEST_F(WebKitWebEngineTest, ARequestThatHangsIsStoppedAtItsTimeout) {
-  SilentServer server;
+  testing::gtk::LocalPageServer server(scratch());
+  server.setSilent(true);
+  auto delegate = std::make_shared<NavigationLog>();
   auto webView = makeWebView();
+  webView->setNavigationDelegate(delegate);
   web::URLRequest request;
-  request.url = URL::parse(server.address());
+  request.url = URL::parse(server.origin() + "/index.html");
   request.timeoutInterval = 0.5;
   webView->loadRequest(request);
 
   WebKitWebView* view = webKitViewOf(*webView);
   ASSERT_TRUE(spinUntil([view] { return webkit_web_view_is_loading(view); }, 2s));
-  // The server never answers: only the timeout ends the load.
+  // The server never answers: only the timeout ends the load, as a failure.
   EXPECT_TRUE(spinUntil([view] { return !webkit_web_view_is_loading(view); }, 20s));
+  EXPECT_EQ(delegate->failures, std::vector<web::WebError>{web::WebError::timedOut()});
 }
 
 }  // namespace

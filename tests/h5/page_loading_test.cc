@@ -59,8 +59,8 @@ TEST(PagePath, JoinsWithOneSlashAndFindsClimbingSegments) {
 
 TEST_F(PageLoadingTest, BundleModeLoadsTheFileWithReadAccessToTheWholeBundle) {
   loadH5Page(*webView, "home", "?id=3");
-  loadH5Page(*webView, "home", "?a b");           // a query that does not resolve is dropped
-  loadH5Page(*webView, "nowhere", std::nullopt);  // not in the bundle: no load
+  loadH5Page(*webView, "home", "?a b");                         // a query that does not resolve is dropped
+  EXPECT_FALSE(loadH5Page(*webView, "nowhere", std::nullopt));  // not in the bundle: no load
   ASSERT_EQ(loads().size(), 2u);
   EXPECT_EQ(loads()[0].kind, LoadKind::file);
   EXPECT_EQ(loads()[0].url.fileSystemPath(), bundle.path() / "dist/home/index.html");
@@ -70,19 +70,25 @@ TEST_F(PageLoadingTest, BundleModeLoadsTheFileWithReadAccessToTheWholeBundle) {
   EXPECT_EQ(loads()[1].url.fileSystemPath(), bundle.path() / "dist/home/index.html");
 }
 
-// The switch is read at each call.
+// The switch is read at each call; tests may shorten the timeout.
 TEST_F(PageLoadingTest, DebugModeRequestsThePageFromTheServer) {
+  using std::chrono_literals::operator""ms;
   manager.setDebugHost("http://127.0.0.1:9000");
-  loadH5Page(*webView, "home");
+  EXPECT_TRUE(loadH5Page(*webView, "home"));
   manager.setIsDebug(true);
-  loadH5Page(*webView, "a/b", "?x=1");
-  loadH5Page(*webView, "my page", std::nullopt);  // no address: no load
-  ASSERT_EQ(loads().size(), 2u);
+  EXPECT_TRUE(loadH5Page(*webView, "a/b", "?x=1"));
+  EXPECT_FALSE(loadH5Page(*webView, "my page", std::nullopt));  // no address: no load
+  setPageLoadTimeoutForTesting(250ms);
+  loadH5Page(*webView, "home");
+  setPageLoadTimeoutForTesting(0ms);
+  ASSERT_EQ(loads().size(), 3u);
   EXPECT_EQ(loads()[0].kind, LoadKind::file);
   EXPECT_EQ(loads()[1].kind, LoadKind::request);
   EXPECT_EQ(loads()[1].url.absoluteString(), "http://127.0.0.1:9000/a/b/index.html?x=1");
   EXPECT_EQ(loads()[1].timeoutInterval, 60);
   EXPECT_EQ(loads()[1].cachePolicy, platform::web::CachePolicy::useProtocolCachePolicy);
+  EXPECT_EQ(loads()[2].timeoutInterval, 0.25);
+  EXPECT_EQ(pageLoadTimeout().count(), 60);
 }
 
 using Params = std::map<std::string, AnyCodable>;

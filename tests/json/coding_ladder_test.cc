@@ -40,6 +40,7 @@ TEST(DecodingLadder, TakesTheFirstReadThatSucceeds) {
       {"{}", typeid(PlainMap)}};
   for (const auto& [json, kind] : cases) EXPECT_EQ(decoded(json).value().type(), kind) << json;
   EXPECT_EQ(*decoded("\"caf\\u00e9\"").as<std::string>(), "caf\xC3\xA9");
+  EXPECT_EQ(*decoded("\"\\udfff\\ud800\"").as<std::string>(), "\uFFFD\uFFFD");
 }
 
 TEST(DecodingLadder, NestedValuesArePlainAtEveryDepth) {
@@ -53,8 +54,10 @@ TEST(DecodingLadder, NestedValuesArePlainAtEveryDepth) {
 }
 
 TEST(DecodingLadder, BadTextAndDeepNestingFailAsDecodingErrors) {
-  for (const char* json : {"", "{", "[1,]", "tru", "\"\xFF\"", "1 2", "{\"a\" 1}", "NaN"}) {
+  using namespace std::string_literals;
+  for (const std::string& json : {""s, "{"s, "[1,]"s, "tru"s, "\"\xFF\""s, "1 2"s, "{\"a\" 1}"s, "NaN"s, "[1]\0x"s}) {
     EXPECT_THROW(decoded(json), DecodingError) << json;
+    EXPECT_THROW(JSONDecoder::parse(json), DecodingError) << json;
   }
   try {
     decoded(nested(maxCodingDepth + 2, ""));

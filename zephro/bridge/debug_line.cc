@@ -2,39 +2,26 @@
 
 #include <cstdio>
 
+#include "zephro/json/quoted_text.h"
+
 namespace zephro {
 
 namespace {
 
-void appendEscaped(std::string& out, char c) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
-    case '\0': out += "\\0"; return;
-    default: break;
-  }
-  auto byte = static_cast<unsigned char>(c);
-  if (byte >= 0x20 && byte != 0x7f) {
-    out += c;
-    return;
-  }
-  out += "\\u{";
-  if (byte >= 0x10) out += kHex[byte >> 4];
-  out += kHex[byte & 0xf];
-  out += '}';
+// Where `text` may be cut at or before `limit` without splitting a UTF-8
+// sequence (continuation bytes are 10xxxxxx).
+std::size_t characterBoundary(std::string_view text, std::size_t limit) {
+  std::size_t cut = limit;
+  while (cut > 0 && limit - cut < 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return cut;
 }
 
 }  // namespace
 
 std::string debugLineText(std::string_view text) {
-  std::string line = "\"";
-  line.reserve(text.size() + 2);
-  for (char c : text) appendEscaped(line, c);
-  line += '"';
+  if (text.size() <= kDebugLineTextLimit) return quotedText(text);
+  std::string line = quotedText(text.substr(0, characterBoundary(text, kDebugLineTextLimit)));
+  line.insert(line.size() - 1, "\xE2\x80\xA6 (" + std::to_string(text.size()) + " bytes)");
   return line;
 }
 

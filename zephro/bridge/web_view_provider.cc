@@ -7,9 +7,11 @@
 
 #include "zephro/bridge/debug_line.h"
 #include "zephro/bridge/jsb_manager.h"
+#include "zephro/bridge/page_load_events.h"
 #include "zephro/bridge/resource_scheme.h"
 #include "zephro/bridge/response_script.h"
 #include "zephro/bridge/startup_script.h"
+#include "zephro/h5/h5_content_view_stack.h"
 #include "zephro/h5/trusted_pages.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
@@ -38,6 +40,12 @@ std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std:
     writeDebugLine("jsb invoke is invalid: " + body);
     return std::nullopt;
   }
+}
+
+std::shared_ptr<PageLoadEvents> pageScreenOf(web::WebView& webView) {
+  auto* contentWebView = dynamic_cast<H5ContentWebView*>(&webView);
+  if (!contentWebView) return nullptr;
+  return std::dynamic_pointer_cast<PageLoadEvents>(contentWebView->viewController().lock());
 }
 
 }  // namespace
@@ -78,9 +86,9 @@ void WebViewProvider::replaceStartupScript(web::UserScript script) {
     auto previous = std::find(scripts.begin(), scripts.end(), *startupScript_);
     if (previous != scripts.end()) scripts.erase(previous);
   }
-  controller.removeAllUserScripts();
-  for (web::UserScript& kept : scripts) controller.addUserScript(std::move(kept));
-  controller.addUserScript(script);
+  scripts.push_back(script);
+  // One change for every engine, none when the script is the same as before.
+  controller.setUserScripts(std::move(scripts));
   startupScript_ = std::move(script);
 }
 
@@ -117,5 +125,13 @@ void WebViewProvider::startURLSchemeTask(web::WebView& /*webView*/, std::shared_
 }
 
 void WebViewProvider::stopURLSchemeTask(web::WebView& /*webView*/, std::shared_ptr<web::URLSchemeTask> /*task*/) {}
+
+void WebViewProvider::didFailNavigation(web::WebView& webView, const web::WebError& error) {
+  if (auto screen = pageScreenOf(webView)) screen->pageLoadDidFail(error);
+}
+
+void WebViewProvider::webContentProcessDidTerminate(web::WebView& webView) {
+  if (auto screen = pageScreenOf(webView)) screen->pageProcessDidTerminate();
+}
 
 }  // namespace zephro

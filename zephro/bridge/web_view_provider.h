@@ -55,6 +55,10 @@ class WebViewProvider : public platform::web::NavigationDelegate,
                           std::shared_ptr<platform::web::URLSchemeTask> task) override;
   void stopURLSchemeTask(platform::web::WebView& webView,
                          std::shared_ptr<platform::web::URLSchemeTask> task) override;
+  // Failed loads and ended web processes go to the page screen that shows the
+  // web view (see page_load_events.h).
+  void didFailNavigation(platform::web::WebView& webView, const platform::web::WebError& error) override;
+  void webContentProcessDidTerminate(platform::web::WebView& webView) override;
 
   // Evaluates the response script for `invokeId` in `webView`; nothing is sent
   // when the web view is gone or the response cannot be written.

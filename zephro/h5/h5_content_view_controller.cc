@@ -7,11 +7,13 @@
 #include "zephro/h5/event_bus_script.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/h5/load_h5_page.h"
+#include "zephro/h5/page_process_termination.h"
 #include "zephro/h5/page_query.h"
 #include "zephro/platform/dispatch/main_loop.h"
 #include "zephro/platform/dispatch/main_queue.h"
 #include "zephro/platform/ui/navigation_controller.h"
 #include "zephro/platform/ui/view.h"
+#include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
 
 namespace zephro {
 
@@ -64,11 +66,52 @@ void H5ContentViewController::buildQueryString() {
 }
 
 void H5ContentViewController::loadPage() {
-  if (!showsWebAddress()) {
-    loadH5Page(*webview(), pageName_, queryString_);
-    return;
+  hideFailure();
+  if (!startPageLoad()) showFailure({PageFailure::Cause::pageMissing, pageName_});
+}
+
+bool H5ContentViewController::startPageLoad() {
+  if (!showsWebAddress()) return loadH5Page(*webview(), pageName_, queryString_);
+  std::optional<URL> address = URL::parse(pageName_);
+  if (address) webview()->loadRequest(pageRequest(*address));
+  return address.has_value();
+}
+
+void H5ContentViewController::retry() {
+  recovery_.noteReload(ProcessRecovery::Clock::now());
+  loadPage();
+}
+
+void H5ContentViewController::pageLoadDidFail(const platform::web::WebError& error) {
+  showFailure(PageFailure::of(error));
+}
+
+void H5ContentViewController::pageProcessDidTerminate() {
+  const bool reloading = recovery_.shouldReload(ProcessRecovery::Clock::now());
+  if (reloading) {
+    loadPage();
+  } else {
+    showFailure({PageFailure::Cause::processEnded, {}});
   }
-  if (std::optional<URL> address = URL::parse(pageName_)) webview()->loadRequest(pageRequest(*address));
+  NotificationCenter::defaultCenter().post(kPageProcessTerminatedNotification,
+                                           PageProcessTermination{pageName_, reloading});
+}
+
+// Shown over the web view, which keeps whatever it had; the bar and swipe-back
+// stay usable, so the way back is never cut off.
+void H5ContentViewController::showFailure(const PageFailure& failure) {
+  hideFailure();
+  std::weak_ptr<ViewController> weakSelf = weak_from_this();
+  const std::string& language = ZephroSdk4TolmarRunner::cloudConfig().language();
+  failureView_ = PageFailureView::make(pageFailureTexts(failure, language), [weakSelf] {
+    if (auto self = std::static_pointer_cast<H5ContentViewController>(weakSelf.lock())) self->retry();
+  });
+  failureView_->setFrame(view()->bounds());
+  view()->addSubview(failureView_);
+}
+
+void H5ContentViewController::hideFailure() {
+  if (failureView_) std::exchange(failureView_, nullptr)->removeFromSuperview();
 }
 
 void H5ContentViewController::forwardEvent(const Notification& notification) {
@@ -128,20 +171,12 @@ void H5ContentViewController::viewWillAppear(bool animated) {
 void H5ContentViewController::viewDidLayoutSubviews() {
   ViewController::viewDidLayoutSubviews();
   webview()->setFrame(view()->bounds());
+  if (failureView_) failureView_->setFrame(view()->bounds());
 }
 
 ui::StatusBarStyle H5ContentViewController::preferredStatusBarStyle() const { return ui::StatusBarStyle::darkContent; }
 
 bool H5ContentViewController::gestureRecognizerShouldBegin(ui::GestureRecognizer& /*recognizer*/) { return true; }
-
-void H5ContentViewController::handle(const JSBInvocation& invocation, JSBCallback callback) {
-  const WebViewInvoke& invoke = invocation.invoke;
-  if (invoke.method == "getPageParams") {
-    if (callback) callback(WebViewResponse{std::nullopt, params_, true});
-  } else if (invoke.method == "pickImage") {
-    if (invoke.invokeId && callback) jsbCallbacks_[*invoke.invokeId] = std::move(callback);
-  }
-}
 
 bool H5ContentViewController::showsWebAddress() const { return startsWith(pageName_, "http"); }
 

@@ -2,6 +2,11 @@
 // hands the page its opening parameters (as a query and through
 // "currentPage"), relays forwarded events to the page's event bus and tells
 // the page "reload" each time the screen is about to appear.
+//
+// A page that cannot be shown (no address, a failed load, a web process that
+// keeps ending) gives way to a failure view with a retry button; a page whose
+// web process ended is loaded again (see process_recovery.h), and the host is
+// told (page_process_termination.h).
 #pragma once
 
 #include <cstdint>
@@ -12,7 +17,10 @@
 
 #include "zephro/bridge/current_page_scope.h"
 #include "zephro/bridge/h5_content_web_view.h"
+#include "zephro/bridge/page_load_events.h"
 #include "zephro/h5/h5_content_view_stack.h"
+#include "zephro/h5/page_failure_view.h"
+#include "zephro/h5/process_recovery.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/gesture_recognizer.h"
 #include "zephro/scopes/event_model.h"
@@ -21,6 +29,7 @@ namespace zephro {
 
 class H5ContentViewController : public H5ContentViewStack,
                                 public CurrentPageScope,
+                                public PageLoadEvents,
                                 public platform::ui::GestureRecognizerDelegate {
  public:
   using Params = std::map<std::string, AnyCodable>;
@@ -48,8 +57,13 @@ class H5ContentViewController : public H5ContentViewStack,
   // it was when there is nothing to put in a query.
   virtual void buildQueryString();
   // Web addresses load directly (the query is not used); page names through
-  // loadH5Page with queryString.
+  // loadH5Page with queryString. Shows the failure view when there is nothing
+  // to load, and hides it otherwise.
   virtual void loadPage();
+  // The failure view while it is shown, else null.
+  const std::shared_ptr<PageFailureView>& failureView() const { return failureView_; }
+  // The failure view's button: loads the page again.
+  void retry();
   // The observer of "jsb-forward-event" (called on the main thread; events
   // posted elsewhere are delivered through the main queue while the screen
   // lives): emits the event unless it names this page as sender or another
@@ -71,6 +85,11 @@ class H5ContentViewController : public H5ContentViewStack,
   // "pickImage" parks its completion under the invocation id.
   void handle(const JSBInvocation& invocation, JSBCallback callback) override;
 
+  // A failed load shows the failure view; an ended web process loads the page
+  // again, unless it ended shortly after the last reload.
+  void pageLoadDidFail(const platform::web::WebError& error) override;
+  void pageProcessDidTerminate() override;
+
  protected:
   H5ContentViewController() = default;
 
@@ -78,12 +97,17 @@ class H5ContentViewController : public H5ContentViewStack,
   bool showsWebAddress() const;
   void updateNavigationBarVisibility();
   void observeForwardedEvents();
+  bool startPageLoad();
+  void showFailure(const PageFailure& failure);
+  void hideFailure();
 
   std::string pageName_;
   std::optional<Params> params_;
   std::map<std::int64_t, JSBCallback> jsbCallbacks_;
   std::optional<std::string> queryString_;
   std::shared_ptr<H5ContentWebView> webview_;
+  std::shared_ptr<PageFailureView> failureView_;
+  ProcessRecovery recovery_;
 };
 
 }  // namespace zephro

@@ -9,6 +9,7 @@
 #include "zephro/json/coding_error.h"
 #include "zephro/json/kinds.h"
 #include "zephro/json/value_rules.h"
+#include "zephro/platform/foundation/json_event_reader.h"
 
 namespace zephro::value_rules {
 
@@ -100,7 +101,7 @@ class PlainValueBuilder {
 
 std::any decodeText(std::string_view text) {
   PlainValueBuilder builder;
-  if (!nlohmann::json::sax_parse(text, &builder)) {
+  if (!platform::foundation::readJsonEvents(text, builder)) {
     throw DecodingError::dataCorrupted({}, "The given data was not valid JSON.");
   }
   if (builder.tooDeep()) throw DecodingError::dataCorrupted({}, "AnyDecodable value cannot be decoded");

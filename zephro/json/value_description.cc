@@ -8,11 +8,11 @@
 #include <charconv>
 #include <concepts>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <typeinfo>
 
+#include "zephro/json/quoted_text.h"
 #include "zephro/json/value_collections.h"
 #include "zephro/json/value_rules.h"
 
@@ -67,29 +67,6 @@ std::string typeName(const std::type_info& type) {
 std::string encodableText(const std::any& value) {
   const Encodable* object = encodableObjectOf(value);
   return object ? typeName(typeid(*object)) : "nil";
-}
-
-std::string quotedText(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\0': out += "\\0"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-          char escaped[16];
-          std::snprintf(escaped, sizeof escaped, "\\u{%X}", static_cast<unsigned>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
 }
 
 std::string elementText(ElementRef element) {

@@ -92,9 +92,12 @@ TEST_F(BridgeOnGtkTest, ResourceAddressesServeFilesOfTheTemporaryDirectory) {
 
   read(*page, "probe.loadImage('shown', 'resource://bridge-test-icon.png')");
   read(*page, "probe.loadImage('missing', 'resource://no-such-icon.png')");
-  EXPECT_TRUE(spinUntil([&] { return read(*page, "Object.keys(probe.answers).length") == "2"; }));
+  read(*page, "fetch('resource://bridge-test-icon.png').then(function (r) { return r.blob(); })"
+              ".then(function (b) { probe.answers.type = b.type; }); true");
+  EXPECT_TRUE(spinUntil([&] { return read(*page, "Object.keys(probe.answers).length") == "3"; }));
   EXPECT_GT(readJson(*page, "probe.answers.shown").value("width", 0), 0);
   EXPECT_EQ(read(*page, "probe.answers.missing"), R"("error")");
+  EXPECT_EQ(read(*page, "probe.answers.type"), R"("image/png")");
   std::filesystem::remove(icon);
 }
 

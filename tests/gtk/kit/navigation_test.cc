@@ -2,7 +2,10 @@
 // error screen, and events finding the pages they are meant for.
 #include <gtest/gtest.h>
 
+#include <webkit/webkit.h>
+
 #include <thread>
+#include <utility>
 
 #include "tests/gtk/kit/kit_on_gtk.h"
 #include "tests/gtk/support/widget_search.h"
@@ -117,6 +120,35 @@ TEST_F(NavigationOnGtkTest, SocketAndPageEventsReachTheirPagesOnly) {
       ["learnCodeNotify", "{\"identify\":\"learnCodeNotify\"}"],
       ["cart", "2"],
       ["note", ""]])"));
+}
+
+// A covered screen's widgets stay realized: WebKit keeps the frame buffer of
+// every earlier realization of a view in both processes. A closed screen's
+// widgets, its WebKit view among them, are gone with it.
+TEST_F(NavigationOnGtkTest, CoveredScreensStayRealizedAndClosedOnesLeaveNoWidget) {
+  openHome();
+  const auto webKitView = [](Page& page) { return findDescendant(widgetOf(*page.webview()), WEBKIT_TYPE_WEB_VIEW); };
+  int unrealized = 0;
+  g_signal_connect_swapped(webKitView(*topPage()), "unrealize", G_CALLBACK(+[](int* count) { ++*count; }),
+                           &unrealized);
+  int alive = 0;
+  const auto watch = [&alive](GtkWidget* widget) {
+    ++alive;
+    // Object data goes when the object is finalised, after any dispose.
+    g_object_set_data_full(G_OBJECT(widget), "zephro-test-alive", &alive,
+                           [](gpointer count) { --*static_cast<int*>(count); });
+  };
+  for (const bool animated : {true, false}) {
+    auto page = H5ContentViewController::make("detail", std::nullopt);
+    navigation->pushViewController(page, animated);
+    ASSERT_TRUE(awaitTop({"host", "root", "detail"}));
+    for (GtkWidget* widget : {widgetOf(*page->view()), widgetOf(*page->webview()), webKitView(*page)}) watch(widget);
+    std::weak_ptr<Page> closed = std::exchange(page, nullptr);
+    navigation->popViewController(animated);
+    ASSERT_TRUE(spinUntil([&] { return closed.expired() && isOnScreen(*topPage()->view()); }));
+  }
+  EXPECT_EQ(unrealized, 0);
+  EXPECT_TRUE(spinUntil([&] { return alive == 0; })) << alive << " widgets of closed screens alive";
 }
 
 TEST_F(NavigationOnGtkTest, TheErrorScreensExitLeavesTheKit) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <set>
 
 #include "tests/gtk/kit/kit_on_gtk.h"
@@ -71,11 +72,18 @@ class Screenshot {
 
 class ScreenshotOnGtkTest : public KitOnGtkTest {
  protected:
-  Screenshot screenshot() {
+  // Empty while the window has nothing to render yet.
+  std::optional<Screenshot> tryScreenshot() {
     spinFor(std::chrono::milliseconds(300));  // lets the web process paint
     auto texture = platform::gtk::renderWindow(platform::gtk::gtkWindowOf(*window));
-    EXPECT_TRUE(texture);
+    if (!texture) return std::nullopt;
     return Screenshot(texture.get());
+  }
+  // The first picture the window gives; empty when it never gives one.
+  std::optional<Screenshot> screenshot() {
+    std::optional<Screenshot> shot;
+    spinUntil([&] { return (shot = tryScreenshot()).has_value(); });
+    return shot;
   }
 };
 
@@ -86,17 +94,27 @@ TEST_F(ScreenshotOnGtkTest, TheSampleLoginPageIsDrawn) {
   ASSERT_TRUE(login && awaitLoaded(*login->webview()));
   ASSERT_TRUE(spinUntil([&] { return read(*login, "document.readyState") == "\"complete\""; }));
 
-  Screenshot shot = screenshot();
-  const int pixels = shot.width() * shot.height();
-  EXPECT_GT(shot.distinctColours(), 16u);
-  EXPECT_GT(pixels - shot.count({0, 0, shot.width(), shot.height()}, kWhite, 2), pixels / 100);
+  // The web process paints in its own time after the load: wait for a frame with content.
+  const auto drawn = [](const Screenshot& shot) {
+    const int pixels = shot.width() * shot.height();
+    return shot.distinctColours() > 16u &&
+           pixels - shot.count({0, 0, shot.width(), shot.height()}, kWhite, 2) > pixels / 100;
+  };
+  EXPECT_TRUE(spinUntil(
+      [&] {
+        const auto shot = tryScreenshot();
+        return shot && drawn(*shot);
+      },
+      std::chrono::seconds(10)));
 }
 
 TEST_F(ScreenshotOnGtkTest, TheTabBarHasItsColoursWhereTheyBelong) {
   auto tabs = openHomeAndReplaceWith<ZPTabbarViewController>("native/tabbar");
   ASSERT_TRUE(tabs);
   ASSERT_TRUE(spinUntil([&] { return isOnScreen(*tabs->tabBar()); }));
-  Screenshot shot = screenshot();
+  const auto taken = screenshot();
+  ASSERT_TRUE(taken);
+  const Screenshot& shot = *taken;
   // The bar runs along the bottom of the window.
   const int barHeight = static_cast<int>(platform::ui::TabBar::height);
   Area bar{0, shot.height() - barHeight, shot.width(), barHeight};
@@ -123,7 +141,9 @@ TEST_F(ScreenshotOnGtkTest, TheErrorScreenShowsItsTextAndButtonOnWhite) {
   auto error = openHomeAndReplaceWith<platform::ui::ViewController>("native/unknown");
   ASSERT_TRUE(error);
   ASSERT_TRUE(spinUntil([&] { return isOnScreen(*error->view()); }));
-  Screenshot shot = screenshot();
+  const auto taken = screenshot();
+  ASSERT_TRUE(taken);
+  const Screenshot& shot = *taken;
   Area screen{0, 0, shot.width(), shot.height()};
 
   EXPECT_TRUE(shot.at(screen.left + 5, screen.top + screen.height - 5).near(kWhite, 0));

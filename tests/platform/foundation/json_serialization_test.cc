@@ -23,6 +23,8 @@ TEST(JSONReading, GivesPlainValuesOfTheExpectedKind) {
       {"1.0", 1.0},
       {"1e2", 100.0},
       {"\"\\u5ba2\\n\"", std::string("客\n")},
+      // Unpaired surrogate escapes (half of a pair in a page's string) read as U+FFFD.
+      {R"("a\ud800b\udc00\ud83d\ude00\\ud800\ud800\u0041")", std::string("a\uFFFDb\uFFFD😀\\ud800\uFFFDA")},
       {"[1,\"a\",[]]", PlainList{std::int64_t{1}, std::string("a"), PlainList{}}},
       {"{\"b\":{\"c\":false},\"a\":null,\"a\":2}", PlainMap{{"a", std::int64_t{2}}, {"b", PlainMap{{"c", false}}}}}};
   for (const auto& [text, expected] : cases) {
@@ -33,8 +35,10 @@ TEST(JSONReading, GivesPlainValuesOfTheExpectedKind) {
 }
 
 TEST(JSONReading, RefusesInvalidText) {
-  for (std::string text : {"", "{", "[1,]", "nul", "{\"a\":1} x", "'a'", "\"\xff\"", "\"\xed\xa0\x80\"",
-                           "[1e999999]"}) {
+  using namespace std::string_literals;
+  // A NUL byte ends the text for the parser: it must not hide what follows.
+  for (std::string text : {""s, "{"s, "[1,]"s, "nul"s, "{\"a\":1} x"s, "'a'"s, "\"\xff\""s, "\"\xed\xa0\x80\""s,
+                           "[1e999999]"s, "[1]\0x"s, "1\0"s, "\"a\0\""s, "[\"\\ud800\0\"]"s}) {
     EXPECT_FALSE(JSONSerialization::jsonObject(text)) << text;
   }
 }

@@ -37,22 +37,26 @@ TEST(URLParse, SplitsComponentsAsWritten) {
 }
 
 TEST(URLParse, ResolvesReferencesAgainstABase) {
-  auto base = URL::parse("file:///a/home/index.html?old=1#f");
-  ASSERT_TRUE(base);
-  const std::pair<const char*, const char*> cases[] = {
-      {"?id=3", "file:///a/home/index.html?id=3"},
-      {"../login/index.html", "file:///a/login/index.html"},
-      {"other.html#x", "file:///a/home/other.html#x"},
-      {"/root.html", "file:///root.html"},
-      {"http://h/p", "http://h/p"},
-      {"//host/p", "file://host/p"},
+  const char* page = "file:///a/home/index.html?old=1#f";
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {page, "?id=3", "file:///a/home/index.html?id=3"},
+      {page, "../login/index.html", "file:///a/login/index.html"},
+      {page, "other.html#x", "file:///a/home/other.html#x"},
+      {page, "/root.html", "file:///root.html"},
+      {page, "http://h/p", "http://h/p"},
+      {page, "//host/p", "file://host/p"},
+      // IPv6 hosts stay as written, whichever side gives them.
+      {"http://[::1]:8080/a/b", "../c", "http://[::1]:8080/c"},
+      {"http://[2001:DB8::7]/a", "#s", "http://[2001:DB8::7]/a#s"},
+      {page, "//u@[::A:2]:1/x", "file://u@[::A:2]:1/x"},
   };
-  for (auto [relative, resolved] : cases) {
-    auto url = URL::parse(relative, *base);
+  for (auto [base, relative, resolved] : cases) {
+    auto url = URL::parse(relative, *URL::parse(base));
     ASSERT_TRUE(url) << relative;
     EXPECT_EQ(url->absoluteString(), resolved) << relative;
+    EXPECT_EQ(url->host(), URL::parse(resolved)->host()) << relative;
   }
-  EXPECT_FALSE(URL::parse("a b", *base));
+  EXPECT_FALSE(URL::parse("a b", *URL::parse(page)));
   EXPECT_FALSE(URL::parse("x.html", *URL::parse("/relative/base")));
 }
 

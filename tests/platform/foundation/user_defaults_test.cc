@@ -1,6 +1,7 @@
 #include "zephro/platform/foundation/user_defaults.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -100,6 +101,49 @@ TEST_F(UserDefaultsTest, DamagedFileIsSetAsideAndAFreshStoreBegins) {
     }
   }
   EXPECT_EQ(setAside, 1);
+}
+
+// Made by the store's code of the time: no format version, dates counted in
+// the system clock's ticks.
+constexpr char kFirstFormatStore[] =
+    "PRAGMA journal_mode=WAL;"
+    "CREATE TABLE defaults(key TEXT PRIMARY KEY NOT NULL, value BLOB NOT NULL) WITHOUT ROWID;"
+    "INSERT INTO defaults VALUES('info', X'6d010000000000000001000000000000006e690500000000000000');"
+    "INSERT INTO defaults VALUES('token', X'730300000000000000616263');"
+    "INSERT INTO defaults VALUES('when', X'7415cd853dfe9c9717');";
+
+int runOnFile(const std::filesystem::path& file, const std::string& sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open(file.c_str(), &db);
+  int version = -1;
+  auto keepVersion = [](void* out, int, char** values, char**) {
+    *static_cast<int*>(out) = std::atoi(values[0]);
+    return 0;
+  };
+  sqlite3_exec(db, (sql + "PRAGMA user_version;").c_str(), keepVersion, &version, nullptr);
+  sqlite3_close(db);
+  return version;
+}
+
+// Files of the first format are upgraded on opening; files of a newer one are
+// only read.
+TEST_F(UserDefaultsTest, FilesOfOtherFormatsAreRead) {
+  const struct {
+    int versionOnFile;
+    StoreState state;
+    int versionAfter;
+  } cases[] = {{0, StoreState::writable, 1}, {99, StoreState::readOnly, 99}};
+  for (const auto& c : cases) {
+    std::filesystem::remove(file());
+    runOnFile(file(), kFirstFormatStore + ("PRAGMA user_version=" + std::to_string(c.versionOnFile) + ";"));
+    auto defaults = open();
+    EXPECT_EQ(defaults->state(), c.state);
+    EXPECT_EQ(defaults->string("token"), "abc");
+    EXPECT_TRUE(plainEquals(defaults->value("info"), PlainMap{{"n", std::int64_t{5}}}));
+    EXPECT_TRUE(plainEquals(defaults->value("when"), Date(std::chrono::nanoseconds(1700000000123456789))));
+    defaults.reset();
+    EXPECT_EQ(runOnFile(file(), ""), c.versionAfter);
+  }
 }
 
 TEST(StandardUserDefaults, LivesWhereTheEnvironmentOrTheHostSays) {

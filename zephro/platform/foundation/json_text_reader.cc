@@ -2,12 +2,12 @@
 
 #include <cstdint>
 #include <limits>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/json_event_reader.h"
 
 namespace zephro::platform::foundation {
 
@@ -83,11 +83,7 @@ class PlainValueBuilder {
 
 std::optional<std::any> readJsonText(std::string_view text, std::size_t maxDepth) {
   PlainValueBuilder builder(maxDepth);
-  try {
-    if (!nlohmann::json::sax_parse(text.begin(), text.end(), &builder)) return std::nullopt;
-  } catch (const nlohmann::json::exception&) {
-    return std::nullopt;
-  }
+  if (!readJsonEvents(text, builder)) return std::nullopt;
   return builder.take();
 }
 

@@ -1,6 +1,7 @@
 #include "zephro/platform/foundation/plain_value_codec.h"
 
 #include <bit>
+#include <chrono>
 #include <cstdint>
 #include <utility>
 
@@ -54,7 +55,8 @@ class Encoder {
     return word(std::bit_cast<std::uint64_t>(v.doubleValue()));
   }
   bool encodeKind(const Date& v, std::size_t) {
-    return tag(kDate) && word(static_cast<std::uint64_t>(v.time_since_epoch().count()));
+    auto since1970 = std::chrono::duration_cast<std::chrono::nanoseconds>(v.time_since_epoch());
+    return tag(kDate) && word(static_cast<std::uint64_t>(since1970.count()));
   }
   bool encodeKind(const Data& v, std::size_t) {
     return tag(kData) && text(std::string_view(reinterpret_cast<const char*>(v.data()), v.size()));
@@ -96,7 +98,7 @@ class Encoder {
 // Reads defensively: the bytes come from a file that may have been damaged.
 class Decoder {
  public:
-  explicit Decoder(std::string_view bytes) : bytes_(bytes) {}
+  Decoder(std::string_view bytes, DateUnit dates) : bytes_(bytes), dates_(dates) {}
 
   std::optional<std::any> decode(std::size_t depth) {
     if (depth > kMaxPlainValueDepth || pos_ >= bytes_.size()) return std::nullopt;
@@ -107,7 +109,7 @@ class Decoder {
       case kInt64: return mapWord([](std::uint64_t v) { return std::any(static_cast<std::int64_t>(v)); });
       case kUInt64: return mapWord([](std::uint64_t v) { return std::any(v); });
       case kDouble: return mapWord([](std::uint64_t v) { return std::any(std::bit_cast<double>(v)); });
-      case kDate: return mapWord([](std::uint64_t v) { return std::any(dateOf(v)); });
+      case kDate: return mapWord([this](std::uint64_t v) { return std::any(dateOf(v)); });
       case kString: return mapText([](std::string_view v) { return std::any(std::string(v)); });
       case kData: return mapText([](std::string_view v) { return std::any(Data(v.begin(), v.end())); });
       case kNumber: return number();
@@ -120,8 +122,10 @@ class Decoder {
   bool atEnd() const { return pos_ == bytes_.size(); }
 
  private:
-  static Date dateOf(std::uint64_t ticks) {
-    return Date(Date::duration(static_cast<Date::duration::rep>(ticks)));
+  Date dateOf(std::uint64_t count) const {
+    auto signedCount = static_cast<std::int64_t>(count);
+    if (dates_ == DateUnit::clockTicks) return Date(Date::duration(static_cast<Date::duration::rep>(signedCount)));
+    return Date(std::chrono::duration_cast<Date::duration>(std::chrono::nanoseconds(signedCount)));
   }
 
   std::optional<std::uint64_t> word() {
@@ -171,11 +175,18 @@ class Decoder {
       default: return std::any(Number::withCode(code, asDouble));
     }
   }
-  std::optional<std::any> list(std::size_t depth) {
+  // Elements of a list or map at `depth`. Absent for a container deeper than
+  // the encoder writes (what is read must write back), or a count the input
+  // cannot hold: every element takes at least one byte, so a damaged count
+  // cannot make us reserve more than that.
+  std::optional<std::uint64_t> elementCount(std::size_t depth) {
     auto count = word();
-    // Every element takes at least one byte: a damaged count cannot make us
-    // reserve more than the input holds.
-    if (!count || *count > bytes_.size() - pos_) return std::nullopt;
+    if (depth >= kMaxPlainValueDepth || !count || *count > bytes_.size() - pos_) return std::nullopt;
+    return count;
+  }
+  std::optional<std::any> list(std::size_t depth) {
+    auto count = elementCount(depth);
+    if (!count) return std::nullopt;
     PlainList items;
     items.reserve(*count);
     for (std::uint64_t i = 0; i < *count; ++i) {
@@ -186,8 +197,8 @@ class Decoder {
     return std::any(std::move(items));
   }
   std::optional<std::any> map(std::size_t depth) {
-    auto count = word();
-    if (!count || *count > bytes_.size() - pos_) return std::nullopt;
+    auto count = elementCount(depth);
+    if (!count) return std::nullopt;
     PlainMap items;
     for (std::uint64_t i = 0; i < *count; ++i) {
       auto key = text();
@@ -200,6 +211,7 @@ class Decoder {
   }
 
   std::string_view bytes_;
+  DateUnit dates_;
   std::size_t pos_ = 0;
 };
 
@@ -211,8 +223,8 @@ std::optional<std::string> encodePlainValue(const std::any& value) {
   return std::move(encoder.bytes);
 }
 
-std::optional<std::any> decodePlainValue(std::string_view bytes) {
-  Decoder decoder(bytes);
+std::optional<std::any> decodePlainValue(std::string_view bytes, DateUnit dates) {
+  Decoder decoder(bytes, dates);
   auto value = decoder.decode(0);
   if (!value || !decoder.atEnd()) return std::nullopt;
   return value;

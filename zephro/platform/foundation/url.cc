@@ -49,6 +49,12 @@ bool isValidReference(std::string_view text) {
   return uri.parse(text);
 }
 
+// "//" and the authority of a prefix (scheme and authority), "" when none.
+std::string_view authorityOf(std::string_view prefix) {
+  std::size_t slashes = prefix.find("//");
+  return slashes == std::string_view::npos ? std::string_view() : prefix.substr(slashes);
+}
+
 std::string lowercase(std::string_view text) {
   std::string out(text);
   std::transform(out.begin(), out.end(), out.begin(),
@@ -74,8 +80,23 @@ std::optional<URL> URL::parse(std::string_view text, const URL& base) {
     return std::nullopt;
   }
   auto composed = resolved.toString();
-  if (!composed) return std::nullopt;
-  return parse(*composed);
+  std::optional<URL> url = composed ? parse(*composed) : std::nullopt;
+  if (!url) return std::nullopt;
+  // The library writes an IPv6 host out in full; the authority stays as written
+  // in the reference that gave it.
+  URL reference = fromValidText(std::string(text));
+  bool ownAuthority = !reference.scheme_.empty() || reference.host_.has_value();
+  url->keepAuthorityOf(ownAuthority ? reference : base);
+  return url;
+}
+
+void URL::keepAuthorityOf(const URL& source) {
+  std::string_view authority = authorityOf(source.prefix_);
+  std::string_view written = authorityOf(prefix_);
+  if (authority.empty() || written.empty()) return;
+  prefix_ = prefix_.substr(0, prefix_.size() - written.size()) + std::string(authority);
+  host_ = source.host_;
+  recompose();
 }
 
 URL URL::fileURL(const std::filesystem::path& path, bool isDirectory) {

@@ -50,6 +50,8 @@ class URL {
   URL() = default;
   static URL fromValidText(std::string text);
   void recompose();
+  // Takes the authority (user, host, port) of `source` as written there.
+  void keepAuthorityOf(const URL& source);
 
   std::string text_;
   std::string scheme_;

@@ -68,8 +68,14 @@ void UserDefaults::resetStandardUserDefaults() {
   if (store.current) store.retired.push_back(std::move(store.current));
 }
 
-UserDefaults::UserDefaults(const std::filesystem::path& file)
-    : path_(file), file_(std::make_unique<KeyValueFile>(file)) {
+UserDefaults::UserDefaults(const std::filesystem::path& file, std::chrono::milliseconds lockWait)
+    : path_(file), file_(std::make_unique<KeyValueFile>(file, lockWait)) {
+  std::lock_guard lock(mutex_);
+  loadLocked();
+}
+
+void UserDefaults::loadLocked() {
+  cache_.clear();
   for (auto& [key, bytes] : file_->readAll()) {
     auto value = decodePlainValue(bytes);
     if (!value) {
@@ -78,6 +84,22 @@ UserDefaults::UserDefaults(const std::filesystem::path& file)
     }
     cache_.insert_or_assign(std::move(key), std::move(*value));
   }
+}
+
+bool UserDefaults::writableLocked() {
+  if (file_->state() == StoreState::writable) return true;
+  if (file_->reopenIfDue()) loadLocked();
+  return file_->state() == StoreState::writable;
+}
+
+StoreState UserDefaults::state() const {
+  std::lock_guard lock(mutex_);
+  return file_->state();
+}
+
+std::string UserDefaults::lastError() const {
+  std::lock_guard lock(mutex_);
+  return file_->lastError();
 }
 
 UserDefaults::~UserDefaults() = default;
@@ -129,21 +151,21 @@ bool UserDefaults::set(std::string_view key, const std::any& value) {
   // store would (an int as std::int64_t, a float as double).
   auto stored = decodePlainValue(*bytes);
   std::lock_guard lock(mutex_);
-  if (!stored || !file_->put(key, *bytes)) return false;
+  if (!stored || !writableLocked() || !file_->put(key, *bytes)) return false;
   cache_.insert_or_assign(std::string(key), std::move(*stored));
   return true;
 }
 
 bool UserDefaults::remove(std::string_view key) {
   std::lock_guard lock(mutex_);
-  if (!file_->erase(key)) return false;
+  if (!writableLocked() || !file_->erase(key)) return false;
   if (auto entry = cache_.find(key); entry != cache_.end()) cache_.erase(entry);
   return true;
 }
 
 bool UserDefaults::removeAll() {
   std::lock_guard lock(mutex_);
-  if (!file_->clear()) return false;
+  if (!writableLocked() || !file_->clear()) return false;
   cache_.clear();
   return true;
 }

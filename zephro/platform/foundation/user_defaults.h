@@ -7,14 +7,21 @@
 // back as std::int64_t / std::uint64_t, float as double, `const char*` as
 // std::string.
 //
-// Every successful write is on disk when it returns (synchronous=FULL, WAL);
-// a file that cannot be read as a store is moved aside and a new one started.
+// A write returns true only once it is committed to the file (WAL,
+// synchronous=NORMAL): a killed process loses no such write; only an
+// operating-system crash may roll back the newest ones. A file that cannot be
+// read as a store is moved aside and a new one started. A file that cannot be
+// written (read-only file, folder or mount) is read, and writes fail; one that
+// cannot be opened at all, or stays locked by another process, holds nothing
+// and writes fail. Each such case prints one line; state() and lastError() tell
+// the host, and later writes try the file again.
 // Reads come from a cache loaded at open, so writes by other processes to the
 // same file are seen only by a store opened later. All operations are
 // thread-safe.
 #pragma once
 
 #include <any>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -25,6 +32,7 @@
 #include <string_view>
 
 #include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/store_state.h"
 
 namespace zephro::platform::foundation {
 
@@ -45,8 +53,11 @@ class UserDefaults {
   // (tests). References obtained earlier stay valid but keep the old store.
   static void resetStandardUserDefaults();
 
-  // Opens (creating if needed) the store in `file`.
-  explicit UserDefaults(const std::filesystem::path& file);
+  static constexpr std::chrono::milliseconds kDefaultLockWait{5000};
+
+  // Opens (creating if needed) the store in `file`, waiting at most
+  // `lockWait` for locks that other processes hold on it.
+  explicit UserDefaults(const std::filesystem::path& file, std::chrono::milliseconds lockWait = kDefaultLockWait);
   ~UserDefaults();
   UserDefaults(const UserDefaults&) = delete;
   UserDefaults& operator=(const UserDefaults&) = delete;
@@ -68,8 +79,17 @@ class UserDefaults {
   bool removeAll();
 
   const std::filesystem::path& path() const { return path_; }
+  StoreState state() const;
+  // Why the file is not writable, or why the last write failed; empty when
+  // nothing has failed.
+  std::string lastError() const;
 
  private:
+  // With the mutex held: whether writes can reach the file, opening it again
+  // when they could not (and reading its values again when it did).
+  bool writableLocked();
+  void loadLocked();
+
   std::filesystem::path path_;
   mutable std::mutex mutex_;
   std::unique_ptr<KeyValueFile> file_;

@@ -65,6 +65,8 @@ void measure(GtkWidget*, GtkOrientation, int, int* minimum, int* natural, int*, 
 
 void sizeAllocate(GtkWidget* box, int width, int height, int) {
   for (GtkWidget* child = gtk_widget_get_first_child(box); child != nullptr; child = gtk_widget_get_next_sibling(child)) {
+    // Parked children are out of sight; they are placed again when shown.
+    if (!gtk_widget_get_child_visible(child)) continue;
     // GTK insists on a measure before every allocation, even an imposed one.
     int unused = 0;
     gtk_widget_measure(child, GTK_ORIENTATION_HORIZONTAL, -1, &unused, nullptr, nullptr, nullptr);

@@ -10,20 +10,19 @@ namespace zephro::platform::gtk {
 namespace {
 
 // Moves `child` into `box` right after `previous` (first when null), taking it
-// from wherever it was.
+// from wherever it was, and shows it if it was parked.
 void placeAfter(GtkWidget* box, GtkWidget* child, GtkWidget* previous) {
   if (gtk_widget_get_parent(child) == box) {
     if (gtk_widget_get_prev_sibling(child) != previous) gtk_widget_insert_after(child, box, previous);
-    return;
-  }
-  if (gtk_widget_get_parent(child) != nullptr) {
+  } else if (gtk_widget_get_parent(child) != nullptr) {
     g_object_ref(child);
     gtk_widget_unparent(child);
     gtk_widget_insert_after(child, box, previous);
     g_object_unref(child);
-    return;
+  } else {
+    gtk_widget_insert_after(child, box, previous);
   }
-  gtk_widget_insert_after(child, box, previous);
+  gtk_widget_set_child_visible(child, TRUE);
 }
 
 }  // namespace
@@ -73,6 +72,12 @@ void GtkViewPeer::syncLayerWidgets() {
     frameBoxSetChildFrame(widget.get(), layer->frame());
     kept.emplace_back(layer.get(), std::move(widget));
   }
+  // A dropped layer's widget goes with it; nothing else would free it.
+  for (const auto& [layer, widget] : layerWidgets_) {
+    const bool dropped =
+        std::none_of(kept.begin(), kept.end(), [&](const auto& entry) { return entry.second.get() == widget.get(); });
+    if (dropped && gtk_widget_get_parent(widget.get()) == box_.get()) gtk_widget_unparent(widget.get());
+  }
   layerWidgets_ = std::move(kept);
 }
 
@@ -93,13 +98,13 @@ void GtkViewPeer::syncTree() {
     placeAfter(box_.get(), child, previous);
     previous = child;
   }
-  // Whatever follows the wanted children left the model's tree.
-  GtkWidget* stale = previous != nullptr ? gtk_widget_get_next_sibling(previous) : gtk_widget_get_first_child(box_.get());
-  while (stale != nullptr) {
-    GtkWidget* next = gtk_widget_get_next_sibling(stale);
-    gtk_widget_unparent(stale);
-    stale = next;
-  }
+  // Whatever follows the wanted children is the box of a subview that left
+  // the model's tree but lives on, a covered screen say: it stays here, parked
+  // out of sight, until it is placed again or its peer goes. Taking it out
+  // would unrealize it, and a WebKit view realized again keeps the frame
+  // buffer of its earlier realization in both processes.
+  GtkWidget* parked = previous != nullptr ? gtk_widget_get_next_sibling(previous) : gtk_widget_get_first_child(box_.get());
+  for (; parked != nullptr; parked = gtk_widget_get_next_sibling(parked)) gtk_widget_set_child_visible(parked, FALSE);
 }
 
 }  // namespace zephro::platform::gtk

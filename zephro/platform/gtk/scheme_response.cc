@@ -17,6 +17,9 @@ void finishWithBody(WebKitURISchemeRequest* request, const std::string& mimeType
   if (!mimeType.empty()) webkit_uri_scheme_response_set_content_type(response.get(), mimeType.c_str());
   SoupMessageHeaders* headers = soup_message_headers_new(SOUP_MESSAGE_HEADERS_RESPONSE);
   soup_message_headers_append(headers, "Access-Control-Allow-Origin", "*");
+  // The headers given replace those WebKit derives, the type included: pages
+  // read it (fetch, blob().type) only from here.
+  if (!mimeType.empty()) soup_message_headers_append(headers, "Content-Type", mimeType.c_str());
   webkit_uri_scheme_response_set_http_headers(response.get(), headers);  // takes the headers
   webkit_uri_scheme_request_finish_with_response(request, response.get());
 }

@@ -1,5 +1,6 @@
 #include "zephro/platform/gtk/user_content_sync.h"
 
+#include <algorithm>
 #include <set>
 
 namespace zephro::platform::gtk {
@@ -19,6 +20,16 @@ class PatternArray {
   std::vector<const gchar*> items_;
 };
 
+WebKitUserScript* makeWebKitScript(const web::UserScript& script) {
+  const auto frames =
+      script.forMainFrameOnly ? WEBKIT_USER_CONTENT_INJECT_TOP_FRAME : WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES;
+  const auto time = script.injectionTime == web::InjectionTime::atDocumentStart
+                        ? WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START
+                        : WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_END;
+  const PatternArray allow(script.documents.allowList), block(script.documents.blockList);
+  return webkit_user_script_new(script.source.c_str(), frames, time, allow.get(), block.get());
+}
+
 }  // namespace
 
 UserContentSync::UserContentSync(MessageSink sink)
@@ -29,18 +40,22 @@ UserContentSync::~UserContentSync() {
   for (const auto& [name, registration] : handlers_) g_signal_handler_disconnect(manager_.get(), registration->signal);
 }
 
+// Every script added or removed is a message to the web process: the scripts
+// before the first that differs stay, only the rest is replaced (usually the
+// last one alone).
 void UserContentSync::setUserScripts(const std::vector<web::UserScript>& scripts) {
-  webkit_user_content_manager_remove_all_scripts(manager_.get());
-  for (const auto& script : scripts) {
-    const auto frames =
-        script.forMainFrameOnly ? WEBKIT_USER_CONTENT_INJECT_TOP_FRAME : WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES;
-    const auto time = script.injectionTime == web::InjectionTime::atDocumentStart
-                          ? WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START
-                          : WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_END;
-    const PatternArray allow(script.documents.allowList), block(script.documents.blockList);
-    WebKitUserScript* made = webkit_user_script_new(script.source.c_str(), frames, time, allow.get(), block.get());
-    webkit_user_content_manager_add_script(manager_.get(), made);
-    webkit_user_script_unref(made);
+  const auto kept = std::mismatch(scripts_.begin(), scripts_.end(), scripts.begin(), scripts.end(),
+                                  [](const InstalledScript& installed, const web::UserScript& wanted) {
+                                    return installed.script == wanted;
+                                  });
+  for (auto stale = kept.first; stale != scripts_.end(); ++stale) {
+    webkit_user_content_manager_remove_script(manager_.get(), stale->installed.get());
+  }
+  scripts_.erase(kept.first, scripts_.end());
+  for (auto added = kept.second; added != scripts.end(); ++added) {
+    ScriptRef installed(makeWebKitScript(*added), webkit_user_script_unref);
+    webkit_user_content_manager_add_script(manager_.get(), installed.get());
+    scripts_.push_back({*added, std::move(installed)});
   }
 }
 

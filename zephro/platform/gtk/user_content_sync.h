@@ -27,11 +27,17 @@ class UserContentSync {
 
   WebKitUserContentManager* manager() const { return manager_.get(); }
 
-  // The scripts apply from the next page load on, in the given order.
+  // The scripts apply from the next page load on, in the given order. Only
+  // what differs from the scripts in force goes to the engine.
   void setUserScripts(const std::vector<web::UserScript>& scripts);
   void setHandlerNames(const std::vector<std::string>& names);
 
  private:
+  using ScriptRef = std::unique_ptr<WebKitUserScript, decltype(&webkit_user_script_unref)>;
+  struct InstalledScript {
+    web::UserScript script;
+    ScriptRef installed;
+  };
   struct Registration {
     UserContentSync* owner;
     std::string name;
@@ -44,6 +50,7 @@ class UserContentSync {
   GObjectRef<WebKitUserContentManager> manager_;
   MessageSink sink_;
   std::map<std::string, std::unique_ptr<Registration>> handlers_;
+  std::vector<InstalledScript> scripts_;
 };
 
 }  // namespace zephro::platform::gtk

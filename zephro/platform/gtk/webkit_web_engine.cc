@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "zephro/platform/gtk/jsc_value_conversion.h"
+#include "zephro/platform/gtk/load_failure.h"
 #include "zephro/platform/gtk/message_source_guards.h"
+#include "zephro/platform/gtk/no_dialog_policy.h"
 #include "zephro/platform/gtk/web_context.h"
 #include "zephro/platform/gtk/webkit_scheme_task.h"
 
@@ -35,8 +37,8 @@ void finishEvaluation(GObject* view, GAsyncResult* result, gpointer data) {
 
 std::shared_ptr<web::WebViewEngine> WebKitWebEngine::make(web::WebView& webView, web::WebViewEngineClient client) {
   auto engine = std::make_shared<WebKitWebEngine>(std::move(client), webView.isInspectable());
+  // The web view registers its engine as the configuration's observer.
   engine->syncAll(*webView.configuration());
-  webView.configuration()->addObserver(engine);
   return engine;
 }
 
@@ -64,6 +66,8 @@ WebKitWebEngine::~WebKitWebEngine() {
 void WebKitWebEngine::connectSignals() {
   g_signal_connect(view_.get(), "load-changed", G_CALLBACK(onLoadChanged), this);
   g_signal_connect(view_.get(), "load-failed", G_CALLBACK(onLoadFailed), this);
+  g_signal_connect(view_.get(), "web-process-terminated", G_CALLBACK(onWebProcessTerminated), this);
+  installNoDialogPolicy(view_.get());
   WebContext::shared().schemes().setHandler(
       view_.get(), [this](const std::string& scheme, const std::string& pageUri, WebKitURISchemeRequest* request) {
         startSchemeTask(scheme, pageUri, request);
@@ -95,7 +99,10 @@ void WebKitWebEngine::startLoadTimeout() {
   if (!pendingTimeout_) return;
   std::weak_ptr<WebKitWebEngine> weakSelf = weak_from_this();
   loadTimeout_.start(*std::exchange(pendingTimeout_, std::nullopt), [weakSelf] {
-    if (auto self = weakSelf.lock()) webkit_web_view_stop_loading(self->view_.get());
+    if (auto self = weakSelf.lock()) {
+      self->stoppedAtTimeout_ = true;
+      webkit_web_view_stop_loading(self->view_.get());
+    }
   });
 }
 
@@ -174,18 +181,33 @@ void WebKitWebEngine::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpoin
   auto* engine = static_cast<WebKitWebEngine*>(self);
   if (event == WEBKIT_LOAD_STARTED) {
     engine->loadFailed_ = false;
+    engine->stoppedAtTimeout_ = false;
     engine->startLoadTimeout();
   }
-  if (event == WEBKIT_LOAD_COMMITTED) engine->commitDocument();
+  // The timeout is the server's to answer the page itself: once its document
+  // is shown, slow images and scripts no longer fail the page.
+  if (event == WEBKIT_LOAD_COMMITTED) {
+    engine->endLoadTimeout();
+    engine->commitDocument();
+  }
   if (event != WEBKIT_LOAD_FINISHED) return;
   engine->endLoadTimeout();
   // WebKit ends failed loads with "finished" too; only successes count.
   if (!engine->loadFailed_) engine->client_.didFinishNavigation();
 }
 
-gboolean WebKitWebEngine::onLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError*, gpointer self) {
-  static_cast<WebKitWebEngine*>(self)->loadFailed_ = true;
-  return FALSE;
+// TRUE: the kit shows its own failure view, never WebKit's error page.
+gboolean WebKitWebEngine::onLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error, gpointer self) {
+  auto* engine = static_cast<WebKitWebEngine*>(self);
+  engine->loadFailed_ = true;
+  if (auto failure = loadFailureOf(error, engine->stoppedAtTimeout_)) engine->client_.didFailNavigation(*failure);
+  return TRUE;
+}
+
+void WebKitWebEngine::onWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason, gpointer self) {
+  auto* engine = static_cast<WebKitWebEngine*>(self);
+  engine->endLoadTimeout();
+  engine->client_.webContentProcessDidTerminate();
 }
 
 void WebKitWebEngine::commitDocument() {

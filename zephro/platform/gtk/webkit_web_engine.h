@@ -20,8 +20,8 @@ class WebKitSchemeTask;
 
 // A model web view's engine on a WebKitWebView of the kit's shared context.
 // It mirrors the shared configuration into its own content manager and
-// settings, and reports messages, scheme requests and finished loads to the
-// model through its client.
+// settings, and reports messages, scheme requests, finished and failed loads
+// and the end of its web process to the model through its client.
 //
 // WebKit's script-message signal names neither the frame nor the document
 // that posted: a message is reported with the address of the main frame's
@@ -60,6 +60,7 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
   void startSchemeTask(const std::string& scheme, const std::string& pageUri, WebKitURISchemeRequest* request);
   static void onLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
   static gboolean onLoadFailed(WebKitWebView* view, WebKitLoadEvent event, gchar* uri, GError* error, gpointer self);
+  static void onWebProcessTerminated(WebKitWebView* view, WebKitWebProcessTerminationReason reason, gpointer self);
 
   web::WebViewEngineClient client_;
   UserContentSync userContent_;
@@ -69,6 +70,8 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
   // Seconds the requested load may take, until it starts and the clock runs.
   std::optional<double> pendingTimeout_;
   bool loadFailed_ = false;
+  // The current load was stopped because it ran out of time.
+  bool stoppedAtTimeout_ = false;
   // The main frame's current document, as of its last commit.
   std::optional<URL> documentURL_;
   // Open requests with their schemes, stopped if the view goes first.

@@ -91,6 +91,10 @@ void HeadlessWebEngine::stopURLSchemeTask(const std::shared_ptr<HeadlessURLSchem
 
 void HeadlessWebEngine::finishNavigation() { client_.didFinishNavigation(); }
 
+void HeadlessWebEngine::failNavigation(const web::WebError& error) { client_.didFailNavigation(error); }
+
+void HeadlessWebEngine::terminateWebContentProcess() { client_.webContentProcessDidTerminate(); }
+
 void HeadlessWebEngine::syncUserScripts(const web::WebViewConfiguration& configuration) {
   userScripts_ = configuration.userContentController().userScripts();
 }

@@ -76,6 +76,11 @@ class HeadlessWebEngine : public web::WebViewEngine {
   void stopURLSchemeTask(const std::shared_ptr<HeadlessURLSchemeTask>& task);
   // The main frame finishes loading.
   void finishNavigation();
+  // The main frame's load fails with `error`.
+  void failNavigation(const web::WebError& error);
+  // The process running the page ends; the model hears of it as it would from
+  // a real engine.
+  void terminateWebContentProcess();
 
  private:
   void syncUserScripts(const web::WebViewConfiguration& configuration);

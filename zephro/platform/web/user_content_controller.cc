@@ -17,6 +17,12 @@ void UserContentController::removeAllUserScripts() {
   changed(ConfigurationChange::userScripts);
 }
 
+void UserContentController::setUserScripts(std::vector<UserScript> scripts) {
+  if (scripts == userScripts_) return;
+  userScripts_ = std::move(scripts);
+  changed(ConfigurationChange::userScripts);
+}
+
 bool UserContentController::addScriptMessageHandler(std::shared_ptr<ScriptMessageHandler> handler,
                                                     const std::string& name) {
   if (!handler) return false;

@@ -24,6 +24,9 @@ class UserContentController {
 
   void addUserScript(UserScript script);
   void removeAllUserScripts();
+  // Replaces all scripts in one change; none is reported when `scripts` are
+  // the ones in force.
+  void setUserScripts(std::vector<UserScript> scripts);
   // Oldest first: the order in which pages run them.
   const std::vector<UserScript>& userScripts() const { return userScripts_; }
 

@@ -46,9 +46,24 @@ void WebViewEngineClient::stopURLSchemeTask(const std::string& scheme,
 }
 
 void WebViewEngineClient::didFinishNavigation() const {
+  tellNavigationDelegate([](NavigationDelegate& delegate, WebView& view) { delegate.didFinishNavigation(view); });
+}
+
+void WebViewEngineClient::didFailNavigation(const WebError& error) const {
+  tellNavigationDelegate(
+      [&error](NavigationDelegate& delegate, WebView& view) { delegate.didFailNavigation(view, error); });
+}
+
+void WebViewEngineClient::webContentProcessDidTerminate() const {
+  tellNavigationDelegate(
+      [](NavigationDelegate& delegate, WebView& view) { delegate.webContentProcessDidTerminate(view); });
+}
+
+void WebViewEngineClient::tellNavigationDelegate(
+    const std::function<void(NavigationDelegate&, WebView&)>& report) const {
   auto view = webView();
   if (!view) return;
-  if (auto delegate = view->navigationDelegate().lock()) delegate->didFinishNavigation(*view);
+  if (auto delegate = view->navigationDelegate().lock()) report(*delegate, *view);
 }
 
 }  // namespace zephro::platform::web

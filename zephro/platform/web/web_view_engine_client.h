@@ -1,14 +1,17 @@
 #pragma once
 
 #include <any>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "zephro/platform/foundation/url.h"
+#include "zephro/platform/web/web_error.h"
 
 namespace zephro::platform::web {
 
+class NavigationDelegate;
 class URLSchemeTask;
 class WebView;
 
@@ -30,10 +33,16 @@ class WebViewEngineClient {
   void stopURLSchemeTask(const std::string& scheme, const std::shared_ptr<URLSchemeTask>& task) const;
   // The main frame finished loading.
   void didFinishNavigation() const;
+  // The main frame's load failed (a load replaced by a newer one is no failure).
+  void didFailNavigation(const WebError& error) const;
+  // The process that ran the page ended.
+  void webContentProcessDidTerminate() const;
 
   std::shared_ptr<WebView> webView() const { return webView_.lock(); }
 
  private:
+  void tellNavigationDelegate(const std::function<void(NavigationDelegate&, WebView&)>& report) const;
+
   std::weak_ptr<WebView> webView_;
 };
 
