@@ -7,12 +7,14 @@
 #include <string>
 
 #include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/platform/headless/install.h"
 
 namespace zephro::fuzz {
 
-// A fresh directory under /tmp used as $TMPDIR, with the standard user
-// defaults store inside it.
+// The headless backend, and a fresh directory under /tmp used as $TMPDIR
+// with the standard user defaults store inside it.
 inline std::filesystem::path useScratchArea() {
+  platform::headless::install();
   std::string pattern = "/tmp/zephro-fuzz-XXXXXX";
   if (!mkdtemp(pattern.data())) std::abort();
   setenv("TMPDIR", pattern.c_str(), 1);

@@ -9,11 +9,17 @@
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/h5/h5_manager.h"
+#include "zephro/platform/headless/headless_main_loop.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 
 namespace {
 
 using namespace zephro;
+
+std::shared_ptr<platform::headless::HeadlessMainLoop>& mainLoop() {
+  static std::shared_ptr<platform::headless::HeadlessMainLoop> loop = platform::headless::HeadlessMainLoop::install();
+  return loop;
+}
 
 // Answers with the params it was given, twice, so that encoding arbitrary
 // decoded values is exercised too.
@@ -30,6 +36,7 @@ class EchoScope : public JSBImplement {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz::useScratchArea();
+  mainLoop();
   JSBManager::shared().registerScope(std::make_shared<EchoScope>(), "app");
   JSBManager::shared().registerScope(std::make_shared<EchoScope>(), "");
   return 0;
@@ -38,12 +45,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // A web view per input: the headless engine keeps every script it ran, and
   // memory kept across inputs would set off the leak checks.
-  auto webView = WebViewProvider::shared().createWebView();
-  // Only the kit's own pages reach the bridge.
+  // Only the kit's own pages, as the H5 manager knows them, reach the bridge.
   const URL root = *H5Manager::shared().rootUrl();
+  auto webView = WebViewProvider::shared().createWebView();
   webView->loadFileURL(root.appendingPathComponent("page/index.html"), root);
   auto* engine = platform::headless::engineOf(*webView);
   engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
+  mainLoop()->drain();  // the answers reach the page at the end of the pass
   for (const std::string& script : engine->evaluatedScripts()) {
     if (script.rfind("window.__jsb.onResponse(", 0) != 0) std::abort();
   }

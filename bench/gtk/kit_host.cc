@@ -1,7 +1,7 @@
 #include "bench/gtk/kit_host.h"
 
-#include <string>
-
+#include "tests/gtk/support/main_loop_spin.h"
+#include "tests/gtk/support/webkit_view.h"
 #include "zephro/platform/foundation/bundle.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/gtk/install.h"
@@ -12,6 +12,7 @@
 namespace zephro::bench::gtk {
 
 namespace ui = platform::ui;
+using namespace testing::gtk;
 
 void prepareKit(const std::filesystem::path& store) {
   platform::gtk::install();
@@ -32,6 +33,33 @@ HostWindow openKitHome() {
   host.window->makeKeyAndVisible();
   ZephroSdk4TolmarRunner::openSdkHome(*host.hostScreen);
   return host;
+}
+
+std::shared_ptr<ZPRootViewController> awaitRootChild() {
+  std::shared_ptr<ZPRootViewController> root;
+  spinUntil([&root] {
+    root = ZPRootViewController::current();
+    return root && root->child();
+  });
+  if (!root || !root->child()) return nullptr;
+  auto page = pageScreen(root->child());
+  return !page || pageLoaded(page) ? root : nullptr;
+}
+
+std::shared_ptr<H5ContentViewController> pageScreen(const std::shared_ptr<ui::ViewController>& screen) {
+  return std::dynamic_pointer_cast<H5ContentViewController>(screen);
+}
+
+bool pageLoaded(const std::shared_ptr<H5ContentViewController>& page) {
+  return page && awaitLoaded(webKitViewOf(*page->webview()));
+}
+
+std::shared_ptr<H5ContentViewController> pushPage(H5ContentViewController& from, const std::string& page,
+                                                  bool animated) {
+  from.navigateTo(page, std::nullopt, animated);
+  auto navigation = from.navigationController();
+  auto pushed = navigation ? pageScreen(navigation->viewControllers().back()) : nullptr;
+  return pageLoaded(pushed) ? pushed : nullptr;
 }
 
 }  // namespace zephro::bench::gtk

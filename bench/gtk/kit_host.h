@@ -4,9 +4,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
+#include "zephro/h5/h5_content_view_controller.h"
 #include "zephro/platform/ui/view_controller.h"
 #include "zephro/platform/ui/window.h"
+#include "zephro/screens/zp_root_view_controller.h"
 
 namespace zephro::bench::gtk {
 
@@ -22,5 +25,19 @@ struct HostWindow {
 
 // Shows the host window and opens the kit's home screen above its screen.
 HostWindow openKitHome();
+
+// The root screen once its child screen is up and, when that is a page, its
+// page has loaded; null on timeout.
+std::shared_ptr<ZPRootViewController> awaitRootChild();
+
+// `screen` as a page screen, or null.
+std::shared_ptr<H5ContentViewController> pageScreen(const std::shared_ptr<platform::ui::ViewController>& screen);
+// Waits for the page of `page` to load; false on timeout or without a page.
+bool pageLoaded(const std::shared_ptr<H5ContentViewController>& page);
+
+// Pushes a page screen showing `page` above `from` and waits for its page to
+// load: the new screen, or null when it did not load.
+std::shared_ptr<H5ContentViewController> pushPage(H5ContentViewController& from, const std::string& page,
+                                                  bool animated);
 
 }  // namespace zephro::bench::gtk

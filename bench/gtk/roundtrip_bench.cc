@@ -1,53 +1,28 @@
 // One bridge call, page to native code and back, on real WebKitGTK. A page
-// awaits 1,000 sequential "app"/"getToken" calls:
-//   ours: the page in the kit's page screen, answered by the kit's bridge
-//         (web view provider, dispatch, the "app" scope reading the token from
-//         the user-defaults store, the response script);
-//   bare: the same page in a plain WebKitWebView of this process whose "jsb"
-//         handler answers at once with the same text: WebKit's own message
-//         and script round trip, the floor. The view is related to the kit's,
-//         so both pages run in the same web process: which core a separate
-//         one lands on, next to which other load, would swamp the difference.
+// awaits 1,000 sequential "app"/"getToken" calls, in the kit and in a bare
+// WebKit view whose handler answers at once with the same text (WebKit's own
+// message and script round trip, the floor; see bridge_sides.h).
 // WebKit rounds performance.now() to whole milliseconds, coarser than one
 // call, so the page times only its whole run (the mean per call). Each call's
 // own time is taken in this process, at microsecond resolution, as the time
 // between two successive messages of the page: one full cycle of answer,
 // page script and next message. Rounds of both alternate (which goes first
-// alternates too); a first pair warms up and is not counted. Only the window
-// of the side being measured is shown, so both run as the one focused window.
+// alternates too); a first pair warms up and is not counted.
 #include <gtk/gtk.h>
 #include <webkit/webkit.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "bench/gtk/kit_host.h"
-#include "bench/gtk/plain_window.h"
+#include "bench/gtk/bridge_sides.h"
 #include "bench/gtk/sample_statistics.h"
 #include "bench/gtk/web_view_probe.h"
 #include "bench_support.h"
 #include "tests/gtk/support/main_loop_spin.h"
-#include "tests/gtk/support/webkit_view.h"
 #include "tests/support/scratch_directory.h"
-#include "zephro/bridge/web_view_response.h"
-#include "zephro/h5/h5_content_view_controller.h"
-#include "zephro/json/json_encoder.h"
-#include "zephro/platform/foundation/bundle.h"
-#include "zephro/platform/foundation/url.h"
-#include "zephro/platform/foundation/user_defaults.h"
-#include "zephro/platform/gtk/web_context.h"
-#include "zephro/platform/gtk/window_peer.h"
-#include "zephro/platform/ui/window.h"
-#include "zephro/sdk/login_info_store.h"
 
 namespace {
 
@@ -57,8 +32,6 @@ using namespace zephro::testing::gtk;
 
 constexpr int kCallsPerRound = 1000;
 constexpr int kMeasuredRounds = 20;
-// How long a window is shown before its round starts.
-constexpr auto kShowSettle = 200ms;
 constexpr char kPageName[] = "roundtrip";
 constexpr char kToken[] = "bench-token-4f1d2c9a7b6e5d3c";
 using Clock = std::chrono::steady_clock;
@@ -97,54 +70,6 @@ async function measure(count, firstId, tag) {
 </script></head><body><p>bridge round trip</p></body></html>
 )html";
 
-// The plain WebKit side: a "jsb" handler that answers with a fixed payload,
-// in a view that shares the web process of `related`. The kit's web-process
-// extension reads no files for a page it was not told about: `root` is where
-// this page may read.
-class BareBridgePage {
- public:
-  BareBridgePage(std::string payload, WebKitWebView* related, const std::filesystem::path& root)
-      : payload_(std::move(payload)) {
-    WebKitUserContentManager* manager = webkit_user_content_manager_new();
-    g_signal_connect(manager, "script-message-received::jsb", G_CALLBACK(onMessage), this);
-    webkit_user_content_manager_register_script_message_handler(manager, "jsb", nullptr);
-    view_ = WEBKIT_WEB_VIEW(
-        g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related, "user-content-manager", manager, nullptr));
-    g_object_unref(manager);
-    platform::gtk::WebContext::shared().readAccessRoots().set(view_, root.string());
-  }
-
-  WebKitWebView* view() const { return view_; }
-
- private:
-  static void onMessage(WebKitUserContentManager*, JSCValue* body, gpointer data) {
-    auto* self = static_cast<BareBridgePage*>(data);
-    static constexpr char kIdField[] = "\"invokeId\":";
-    char* text = jsc_value_to_string(body);
-    const char* idField = std::strstr(text, kIdField);
-    const long long invokeId = idField != nullptr ? std::atoll(idField + sizeof kIdField - 1) : -1;
-    g_free(text);
-    const std::string script = "window.__jsb.onResponse(" + self->payload_ + ", " + std::to_string(invokeId) + ")";
-    webkit_web_view_evaluate_javascript(self->view_, script.c_str(), static_cast<gssize>(script.size()), nullptr,
-                                        nullptr, nullptr, nullptr, nullptr);
-  }
-
-  std::string payload_;
-  WebKitWebView* view_ = nullptr;
-};
-
-// What the kit answers to getToken, encoded as the kit encodes it.
-std::string tokenAnswerText() {
-  WebViewResponse response{std::nullopt, std::map<std::string, AnyCodable>{{"token", AnyCodable(std::string(kToken))}},
-                           true};
-  return JSONEncoder().encode(response);
-}
-
-[[noreturn]] void fail(const char* what) {
-  std::fprintf(stderr, "roundtrip: %s\n", what);
-  std::exit(1);
-}
-
 // One side of the comparison: its view, and the moments its page's messages
 // reach this process.
 struct Side {
@@ -174,19 +99,11 @@ void runRound(Side& side, int round, bool counted) {
   const std::string tag = "done " + std::to_string(round);
   const std::string start = "measure(" + std::to_string(kCallsPerRound) + ", " +
                             std::to_string(round * kCallsPerRound + 1) + ", '" + tag + "'); undefined";
-  gtk_window_present(side.window);
-  spinFor(kShowSettle);
   side.arrivals.clear();
-  webkit_web_view_evaluate_javascript(side.view, start.c_str(), -1, nullptr, nullptr, nullptr, nullptr, nullptr);
-  const bool finished = spinUntil([&] {
-    const char* title = webkit_web_view_get_title(side.view);
-    return title != nullptr && tag == title;
-  });
-  if (!finished) fail("a round did not finish: the bridge gave no answer");
-  gtk_widget_set_visible(GTK_WIDGET(side.window), FALSE);
+  if (!runShownRound(side.view, side.window, start, tag, 15s)) failBenchmark("roundtrip: a round did not finish: the bridge gave no answer");
   const auto elapsed = evaluateToString(side.view, "String(window.__elapsed)");
   side.answer = evaluateToString(side.view, "window.__answer").value_or("");
-  if (!elapsed || side.arrivals.size() != kCallsPerRound) fail("the page did not make its calls");
+  if (!elapsed || side.arrivals.size() != kCallsPerRound) failBenchmark("roundtrip: the page did not make its calls");
   if (!counted) return;
   side.pageMeanMs.push_back(std::stod(*elapsed) / kCallsPerRound);
   for (std::size_t i = 1; i < side.arrivals.size(); ++i) {
@@ -202,27 +119,11 @@ void printSide(const Side& side) {
 }  // namespace
 
 int main() {
-  if (!gtk_init_check()) fail("no display: run under xvfb-run");
+  if (!gtk_init_check()) failBenchmark("roundtrip: no display: run under xvfb-run");
   testing::ScratchDirectory scratch;
-  const auto page = scratch / "dist" / kPageName / "index.html";
-  std::filesystem::create_directories(page.parent_path());
-  std::ofstream(page) << kPage;
-  platform::foundation::Bundle::setKitBundlePath(scratch.path());
-  prepareKit(scratch.path() / "user-defaults.sqlite3");
-  platform::foundation::UserDefaults::standard().set(kLoginUserTokenKey, std::string(kToken));
-
-  auto screen = H5ContentViewController::make(kPageName, std::nullopt);
-  auto window = platform::ui::Window::make();
-  window->setRootViewController(screen);
-  window->makeKeyAndVisible();
-  Side ours("ours", webKitViewOf(*screen->webview()), platform::gtk::gtkWindowOf(*window));
-
-  BareBridgePage bare(tokenAnswerText(), ours.view, page.parent_path());
-  Side floor("bare", bare.view(), showInPlainWindow(GTK_WIDGET(bare.view())));
-  webkit_web_view_load_uri(bare.view(), URL::fileURL(page).absoluteString().c_str());
-
-  if (!awaitLoaded(ours.view) || !awaitLoaded(floor.view)) fail("a page did not load");
-  for (const Side* side : {&ours, &floor}) gtk_widget_set_visible(GTK_WIDGET(side->window), FALSE);
+  BridgeSides sides(scratch, kPageName, kPage, kToken);
+  Side ours("ours", sides.oursView(), sides.oursWindow());
+  Side floor("bare", sides.bareView(), sides.bareWindow());
 
   for (int round = 0; round <= kMeasuredRounds; ++round) {
     Side& first = round % 2 == 0 ? ours : floor;

@@ -32,9 +32,13 @@ class WebViewProviderTest : public ::testing::Test {
 
   web::UserContentController& content() { return provider.webviewConfiguration()->userContentController(); }
   void post(std::any body) { engineOf(*webView)->postScriptMessage("jsb", std::move(body)); }
-  const std::vector<std::string>& scripts() { return engineOf(*webView)->evaluatedScripts(); }
+  const std::vector<std::string>& scripts() {
+    webView->flushQueuedScripts();
+    return engineOf(*webView)->evaluatedScripts();
+  }
 
   testing::TemporaryStandardUserDefaults store;
+  H5Manager& pages = H5Manager::shared();  // tells the provider which pages are the kit's
   WebViewProvider& provider = WebViewProvider::shared();
   std::shared_ptr<RecordingScope> scope = std::make_shared<RecordingScope>();
   std::shared_ptr<H5ContentWebView> webView = provider.createWebView();
@@ -62,6 +66,23 @@ TEST_F(WebViewProviderTest, AValidMessageIsAnsweredInThePostingWebViewOnly) {
   EXPECT_EQ(scripts(), std::vector<std::string>{
                            R"(window.__jsb.onResponse({"responseBody":{"value":"x"},"success":true}, 7))"});
   EXPECT_TRUE(engineOf(*other)->evaluatedScripts().empty());
+}
+
+// Answers reach the page in the order they were given; one with a ready-made
+// payload, which may not parse, is not joined with the others.
+TEST_F(WebViewProviderTest, AReadyMadePayloadIsEvaluatedAloneInItsPlace) {
+  for (int id = 1; id <= 3; ++id) post(R"({"scope":"test-scope","method":"m","invokeId":)" + std::to_string(id) + "}");
+  ASSERT_EQ(scope->callbacks.size(), 3u);
+  const WebViewResponse plain{std::nullopt, std::nullopt, true};
+  scope->callbacks[0](plain);
+  scope->callbacks[1](WebViewResponse{Data{'['}, std::nullopt, true});
+  scope->callbacks[2](plain);
+  EXPECT_EQ(scripts(), (std::vector<std::string>{R"(window.__jsb.onResponse({"success":true}, 1))",
+                                                 "window.__jsb.onResponse([, 2)",
+                                                 R"(window.__jsb.onResponse({"success":true}, 3))"}));
+  EXPECT_EQ(engineOf(*webView)->scriptBatches(),
+            (std::vector<std::vector<std::string>>{{R"(window.__jsb.onResponse({"success":true}, 1))"},
+                                                   {R"(window.__jsb.onResponse({"success":true}, 3))"}}));
 }
 
 // Only text bodies are read; an undecodable one is reported on the console.

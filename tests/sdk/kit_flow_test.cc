@@ -7,6 +7,7 @@
 #include "zephro/platform/capture/capture_session.h"
 #include "zephro/platform/capture/metadata_object.h"
 #include "zephro/platform/headless/headless_capture_device_provider.h"
+#include "zephro/platform/headless/headless_web_engine.h"
 #include "zephro/platform/ui/application.h"
 #include "zephro/screens/scan_view_controller.h"
 #include "zephro/screens/zp_tabbar_view_controller.h"
@@ -99,6 +100,29 @@ TEST_F(KitFlowTest, LogInOpenPagesForwardEventsScanAndLogOut) {
   EXPECT_EQ(stackNames(), (Names{"host", "root"}));
   EXPECT_EQ(topPage()->pageName(), "login");
   EXPECT_EQ(socket->token(), std::nullopt);
+}
+
+// A page that fires calls without waiting gets the answers and events of one
+// main-loop pass together once the pass ends: in the order they were made,
+// each answer once.
+TEST_F(KitFlowTest, AnswersAndEventsOfOnePassReachThePageTogetherInOrder) {
+  storeToken("T1");
+  openHome();
+  loop->drain();
+  auto page = topPage();
+  const auto& batches = platform::headless::engineOf(*page->webview())->scriptBatches();
+  const std::size_t before = batches.size();
+  pageCalls(R"({"scope":"app","method":"getToken","invokeId":1})");
+  pageCalls(R"({"scope":"event_handler","method":"forwardEvent","params":{"eventName":"e","eventData":"x"}})");
+  pageCalls(R"({"scope":"app","method":"getUserDefaults","params":{"key":"none"},"invokeId":2})");
+  pageCalls(R"({"scope":"app","method":"getToken","invokeId":3})");
+  EXPECT_EQ(batches.size(), before);
+  loop->drain();
+  ASSERT_EQ(batches.size(), before + 1);
+  EXPECT_EQ(batches.back(), (Names{R"(window.__jsb.onResponse({"responseBody":{"token":"T1"},"success":true}, 1))",
+                                   "window.__eventBus.emit('e', 'x')",
+                                   R"(window.__jsb.onResponse({"responseBody":{"value":null},"success":true}, 2))",
+                                   R"(window.__jsb.onResponse({"responseBody":{"token":"T1"},"success":true}, 3))"}));
 }
 
 }  // namespace

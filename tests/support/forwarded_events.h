@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "zephro/scopes/event_model.h"
+#include "zephro/sdk/event_model.h"
 
 namespace zephro::testing {
 

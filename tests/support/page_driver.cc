@@ -8,7 +8,10 @@ bool postBridgeMessage(platform::web::WebView& webView, const std::string& json)
   return engineOf(webView)->postScriptMessage("jsb", json);
 }
 
-std::vector<std::string> scriptsOf(platform::web::WebView& webView) { return engineOf(webView)->evaluatedScripts(); }
+std::vector<std::string> scriptsOf(platform::web::WebView& webView) {
+  webView.flushQueuedScripts();
+  return engineOf(webView)->evaluatedScripts();
+}
 
 std::vector<std::string> responsesOf(platform::web::WebView& webView) {
   std::vector<std::string> responses;

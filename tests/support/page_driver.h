@@ -12,7 +12,8 @@ namespace zephro::testing {
 
 // The page posts `json` on the "jsb" channel; false when no handler took it.
 bool postBridgeMessage(platform::web::WebView& webView, const std::string& json);
-// Every script evaluated in the web view so far, oldest first.
+// Every script evaluated in the web view so far, oldest first, including those
+// queued for the end of this main-loop pass.
 std::vector<std::string> scriptsOf(platform::web::WebView& webView);
 // The answers (window.__jsb.onResponse scripts) among them.
 std::vector<std::string> responsesOf(platform::web::WebView& webView);

@@ -4,7 +4,6 @@
 
 #include "zephro/bridge/current_page_scope.h"
 #include "zephro/bridge/h5_content_web_view.h"
-#include "zephro/h5/h5_content_view_stack.h"
 
 namespace zephro {
 
@@ -13,7 +12,7 @@ namespace {
 std::shared_ptr<JSBImplement> owningPageScreen(const std::shared_ptr<platform::web::WebView>& webView) {
   auto contentWebView = std::dynamic_pointer_cast<H5ContentWebView>(webView);
   if (!contentWebView) return nullptr;
-  return std::dynamic_pointer_cast<CurrentPageScope>(contentWebView->viewController().lock());
+  return contentWebView->screenAs<CurrentPageScope>();
 }
 
 }  // namespace

@@ -11,8 +11,7 @@
 #include "zephro/bridge/resource_scheme.h"
 #include "zephro/bridge/response_script.h"
 #include "zephro/bridge/startup_script.h"
-#include "zephro/h5/h5_content_view_stack.h"
-#include "zephro/h5/trusted_pages.h"
+#include "zephro/bridge/trusted_documents.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
@@ -25,12 +24,12 @@ namespace {
 using platform::foundation::UserDefaults;
 namespace web = platform::web;
 
-web::UserScript currentStartupScript() {
+web::UserScript currentStartupScript(web::DocumentFilter trusted) {
   UserDefaults& defaults = UserDefaults::standard();
   std::string source = startupScript(defaults.string(kLoginUserTokenKey), defaults.value("homeId"),
                                      ZephroSdk4TolmarRunner::cloudConfig());
   return web::UserScript{std::move(source), web::InjectionTime::atDocumentStart, /*forMainFrameOnly=*/true,
-                         trustedPageFilter()};
+                         std::move(trusted)};
 }
 
 std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std::string& body) {
@@ -42,10 +41,14 @@ std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std:
   }
 }
 
+// No document lies below "/dev/null/": the filter while no one has said
+// which documents are trusted lets none through.
+web::DocumentFilter noDocuments() { return {{"file:///dev/null/*"}, {}}; }
+
 std::shared_ptr<PageLoadEvents> pageScreenOf(web::WebView& webView) {
   auto* contentWebView = dynamic_cast<H5ContentWebView*>(&webView);
   if (!contentWebView) return nullptr;
-  return std::dynamic_pointer_cast<PageLoadEvents>(contentWebView->viewController().lock());
+  return contentWebView->screenAs<PageLoadEvents>();
 }
 
 }  // namespace
@@ -67,8 +70,9 @@ std::shared_ptr<WebViewProvider> WebViewProvider::make() {
 }
 
 std::shared_ptr<H5ContentWebView> WebViewProvider::createWebView() {
-  replaceStartupScript(currentStartupScript());
-  configuration_->userContentController().setScriptMessageSources(trustedPageFilter());
+  const web::DocumentFilter trusted = trustedDocuments_ ? trustedDocuments_->filter() : noDocuments();
+  replaceStartupScript(currentStartupScript(trusted));
+  configuration_->userContentController().setScriptMessageSources(trusted);
   auto webView = std::make_shared<H5ContentWebView>(platform::ui::Rect::zero(), configuration_);
   webView->setUIDelegate(weak_from_this());
   webView->setNavigationDelegate(weak_from_this());
@@ -95,7 +99,7 @@ void WebViewProvider::replaceStartupScript(web::UserScript script) {
 void WebViewProvider::didReceiveScriptMessage(web::UserContentController& /*controller*/,
                                               const web::ScriptMessage& message) {
   if (message.name != kBridgeChannel) return;
-  if (!isTrustedPage(message.documentURL)) {
+  if (!trustedDocuments_ || !trustedDocuments_->isTrusted(message.documentURL)) {
     writeDebugLine("jsb message from an untrusted origin: " + documentOriginText(message.documentURL));
     return;
   }
@@ -115,8 +119,14 @@ void WebViewProvider::sendResponse(const WebViewResponse& response, std::int64_t
                                    const std::weak_ptr<web::WebView>& webView) const {
   std::shared_ptr<web::WebView> target = webView.lock();
   if (!target) return;
-  if (std::optional<std::string> script = responseScript(response, invokeId, jsonEncoder_)) {
+  std::optional<std::string> script = responseScript(response, invokeId, jsonEncoder_);
+  if (!script) return;
+  // A ready-made payload may not parse, and must not fail the answers
+  // evaluated together with it: it goes alone, after those queued before it.
+  if (response.responseData) {
     target->evaluateJavaScript(*script);
+  } else {
+    target->queueJavaScript(std::move(*script));
   }
 }
 

@@ -2,14 +2,17 @@
 // all of them: one shared configuration with the "jsb" message channel and
 // the "resource" scheme, the start-up script with the page globals, decoding
 // and dispatching page messages, and sending the answers back. Only the
-// kit's own pages (zephro/h5/trusted_pages.h) get the globals and the bridge.
+// documents of its TrustedDocuments (the kit's own pages, set by the H5
+// manager) get the globals and the bridge.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "zephro/bridge/h5_content_web_view.h"
+#include "zephro/bridge/trusted_documents.h"
 #include "zephro/bridge/web_view_response.h"
 #include "zephro/json/json_decoder.h"
 #include "zephro/json/json_encoder.h"
@@ -37,11 +40,15 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   // Shared by every web view this provider makes.
   const std::shared_ptr<platform::web::WebViewConfiguration>& webviewConfiguration() const { return configuration_; }
 
+  // The documents given the globals and the bridge from the next web view
+  // made on; until one is set, none are.
+  void setTrustedDocuments(std::shared_ptr<TrustedDocuments> trusted) { trustedDocuments_ = std::move(trusted); }
+
   // A new content web view, ready to load a page. Its start-up script, built
   // from the values stored now, replaces the one this provider added before
   // (user scripts others added stay), so only the newest values are injected
   // into later page loads in any web view. The script, and the bridge, are
-  // limited to the pages trusted now.
+  // limited to the documents trusted now.
   std::shared_ptr<H5ContentWebView> createWebView();
 
   // Page messages on "jsb": the JSON text of a WebViewInvoke, dispatched
@@ -60,8 +67,10 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   void didFailNavigation(platform::web::WebView& webView, const platform::web::WebError& error) override;
   void webContentProcessDidTerminate(platform::web::WebView& webView) override;
 
-  // Evaluates the response script for `invokeId` in `webView`; nothing is sent
-  // when the web view is gone or the response cannot be written.
+  // Queues the response script for `invokeId` in `webView`, evaluated at the
+  // end of this main-loop pass with the other answers and events of the pass
+  // (one with a ready-made payload is evaluated at once, after them); nothing
+  // is sent when the web view is gone or the response cannot be written.
   void sendResponse(const WebViewResponse& response, std::int64_t invokeId,
                     const std::weak_ptr<platform::web::WebView>& webView) const;
 
@@ -74,6 +83,7 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   JSONDecoder jsonDecoder_;
   JSONEncoder jsonEncoder_;
   std::optional<platform::web::UserScript> startupScript_;
+  std::shared_ptr<TrustedDocuments> trustedDocuments_;
 };
 
 }  // namespace zephro

@@ -122,7 +122,7 @@ void H5ContentViewController::forwardEvent(const Notification& notification) {
 }
 
 void H5ContentViewController::emitEvent(const std::string& name, const std::optional<std::string>& data) {
-  webview()->evaluateJavaScript(eventBusScript(name, data));
+  webview()->queueJavaScript(eventBusScript(name, data));
 }
 
 void H5ContentViewController::backAction() {

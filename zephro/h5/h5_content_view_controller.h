@@ -23,9 +23,11 @@
 #include "zephro/h5/process_recovery.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/gesture_recognizer.h"
-#include "zephro/scopes/event_model.h"
+#include "zephro/sdk/event_model.h"
 
 namespace zephro {
+
+struct NoParams;
 
 class H5ContentViewController : public H5ContentViewStack,
                                 public CurrentPageScope,
@@ -69,6 +71,8 @@ class H5ContentViewController : public H5ContentViewStack,
   // lives): emits the event unless it names this page as sender or another
   // page as receiver.
   virtual void forwardEvent(const platform::foundation::Notification& notification);
+  // The event reaches the page at the end of this main-loop pass, in order
+  // with the pass's answers.
   virtual void emitEvent(const std::string& name, const std::optional<std::string>& data);
   // Pops the top screen of the enclosing navigation controller, animated.
   void backAction();
@@ -94,6 +98,10 @@ class H5ContentViewController : public H5ContentViewStack,
   H5ContentViewController() = default;
 
  private:
+  static void getPageParams(H5ContentViewController& screen, const NoParams& params, const JSBInvocation& invocation,
+                            JSBCallback callback);
+  static void pickImage(H5ContentViewController& screen, const NoParams& params, const JSBInvocation& invocation,
+                        JSBCallback callback);
   bool showsWebAddress() const;
   void updateNavigationBarVisibility();
   void observeForwardedEvents();

@@ -4,15 +4,12 @@
 #include <filesystem>
 
 #include "zephro/bridge/h5_content_web_view.h"
-#include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/h5/h5_content_view_stack.h"
 #include "zephro/h5/page_path.h"
+#include "zephro/h5/trusted_pages.h"
 #include "zephro/platform/foundation/bundle.h"
 #include "zephro/platform/web/url_pattern.h"
-#include "zephro/scopes/app_jsb.h"
-#include "zephro/scopes/event_forwarder_jsb.h"
-#include "zephro/scopes/view_stack_jsb.h"
 
 namespace zephro {
 
@@ -23,12 +20,12 @@ H5Manager& H5Manager::shared() {
   return *manager;
 }
 
+// From its first use on, the provider gives the globals and the bridge to the
+// kit's pages alone.
+H5Manager::H5Manager() { WebViewProvider::shared().setTrustedDocuments(trustedPages()); }
+
 void H5Manager::setup(const std::string& bundlePath) {
   setBundlePath(bundlePath);
-  JSBManager& scopes = JSBManager::shared();
-  scopes.registerScope(std::make_shared<ViewStackJSB>(), kViewStackScope);
-  scopes.registerScope(std::make_shared<EventForwarderJSB>(), kEventForwarderScope);
-  scopes.registerScope(std::make_shared<AppJSB>(), kAppScope);
   WebViewProvider::shared();
 }
 

@@ -28,9 +28,7 @@ class H5Manager {
   // Relative path of the page bundle inside the kit's resource bundle.
   const std::string& bundlePath() const { return bundlePath_; }
   void setBundlePath(std::string bundlePath) { bundlePath_ = std::move(bundlePath); }
-  // Stores `bundlePath`, registers the scopes "window", "event_handler" and
-  // "app" (in that order, replacing earlier ones) and makes sure the web view
-  // provider exists.
+  // Stores `bundlePath` and makes sure the web view provider exists.
   void setup(const std::string& bundlePath);
 
   bool isDebug() const { return isDebug_; }
@@ -63,7 +61,8 @@ class H5Manager {
   std::shared_ptr<H5ContentWebView> webview(const std::shared_ptr<H5ContentViewStack>& viewController) const;
 
  private:
-  H5Manager() = default;
+  // Hands the provider the kit's pages as its trusted documents.
+  H5Manager();
 
   std::string bundlePath_ = H5ManagerDefaultDocumentDirectory;
   bool isDebug_ = false;

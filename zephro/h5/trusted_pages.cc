@@ -49,12 +49,13 @@ bool isTrustedPage(const std::optional<URL>& document) {
   return origin && std::find(origins.begin(), origins.end(), *origin) != origins.end();
 }
 
-std::string documentOriginText(const std::optional<URL>& document) {
-  if (!document) return "unknown";
-  const std::string& text = document->absoluteString();
-  if (auto origin = web::originOf(text)) return *origin;
-  if (document->isFileURL()) return text.substr(0, text.find_first_of("?#"));
-  return document->scheme() + ":";
+std::shared_ptr<TrustedDocuments> trustedPages() {
+  class TrustedPages : public TrustedDocuments {
+   public:
+    web::DocumentFilter filter() const override { return trustedPageFilter(); }
+    bool isTrusted(const std::optional<URL>& document) const override { return isTrustedPage(document); }
+  };
+  return std::make_shared<TrustedPages>();
 }
 
 }  // namespace zephro

@@ -5,12 +5,13 @@
 // sites pages link to, frames of other origins, data:, blob: and about:
 // documents at the top, and files outside the bundle, is untrusted: it still
 // loads and works as a web page, without either. Read from H5Manager::shared()
-// at each call.
+// at each call. H5Manager hands trustedPages() to the web view provider.
 #pragma once
 
+#include <memory>
 #include <optional>
-#include <string>
 
+#include "zephro/bridge/trusted_documents.h"
 #include "zephro/platform/foundation/url.h"
 #include "zephro/platform/web/url_pattern.h"
 
@@ -23,8 +24,7 @@ platform::web::DocumentFilter trustedPageFilter();
 // Exactly, ports compared. An unknown document is untrusted.
 bool isTrustedPage(const std::optional<URL>& document);
 
-// How debug lines name a document: its origin, a file's address without
-// query, or the scheme alone ("data:", "about:").
-std::string documentOriginText(const std::optional<URL>& document);
+// The two above, for the bridge.
+std::shared_ptr<TrustedDocuments> trustedPages();
 
 }  // namespace zephro

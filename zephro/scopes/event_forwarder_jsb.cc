@@ -2,32 +2,38 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "zephro/bridge/scope_methods.h"
 #include "zephro/platform/foundation/notification_center.h"
-#include "zephro/scopes/event_model.h"
+#include "zephro/sdk/event_model.h"
 
 namespace zephro {
 
 namespace {
 
-std::optional<std::string> textParam(const std::map<std::string, AnyCodable>& params, const std::string& key) {
-  auto found = params.find(key);
-  if (found == params.end()) return std::nullopt;
-  if (const std::string* text = found->second.as<std::string>()) return *text;
-  return std::nullopt;
+// The texts "eventName" (required), "eventData", "fromPage" and "toPage".
+struct ForwardedEvent {
+  EventModel event;
+  static std::optional<ForwardedEvent> decode(const InvokeParams& params) {
+    std::optional<std::string> eventName = invokeParam<std::string>(params, "eventName");
+    if (!eventName) return std::nullopt;
+    return ForwardedEvent{EventModel{std::move(*eventName), invokeParam<std::string>(params, "eventData"),
+                                     invokeParam<std::string>(params, "fromPage"),
+                                     invokeParam<std::string>(params, "toPage")}};
+  }
+};
+
+void forwardEvent(EventForwarderJSB&, const ForwardedEvent& forwarded, const JSBInvocation&, JSBCallback) {
+  platform::foundation::NotificationCenter::defaultCenter().post(kJSBForwardEventNotification, forwarded.event);
 }
 
 }  // namespace
 
-void EventForwarderJSB::handle(const JSBInvocation& invocation, JSBCallback /*callback*/) {
-  const WebViewInvoke& invoke = invocation.invoke;
-  if (invoke.method != "forwardEvent" || !invoke.params) return;
-  const std::map<std::string, AnyCodable>& params = *invoke.params;
-  std::optional<std::string> eventName = textParam(params, "eventName");
-  if (!eventName) return;
-  EventModel event{std::move(*eventName), textParam(params, "eventData"), textParam(params, "fromPage"),
-                   textParam(params, "toPage")};
-  platform::foundation::NotificationCenter::defaultCenter().post(kJSBForwardEventNotification, std::move(event));
+void EventForwarderJSB::handle(const JSBInvocation& invocation, JSBCallback callback) {
+  static const ScopeMethods<EventForwarderJSB> methods =
+      ScopeMethods<EventForwarderJSB>().add("forwardEvent", forwardEvent);
+  methods.call(*this, invocation, std::move(callback));
 }
 
 }  // namespace zephro

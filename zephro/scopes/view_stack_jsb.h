@@ -1,5 +1,6 @@
 // The scope "window": pages open pages (push), close them by count or back to
-// a named page (pop, popTo) and restart the stack at the root (replace).
+// a named page (pop, popTo) and restart the stack at the root (replace posts
+// "login-state-changed", see zp_root_view_controller.h).
 // Nothing is ever answered.
 #pragma once
 
@@ -8,8 +9,6 @@
 namespace zephro {
 
 inline constexpr char kViewStackScope[] = "window";
-// Posted by "replace" with the new root page name (a std::string) as object.
-inline constexpr char kLoginStateChangedNotification[] = "login-state-changed";
 
 class ViewStackJSB : public JSBImplement {
  public:

@@ -14,6 +14,9 @@
 
 namespace zephro {
 
+// Its object names the new first page (a std::string); posted by the "window"
+// scope's "replace".
+inline constexpr char kLoginStateChangedNotification[] = "login-state-changed";
 // Shown for page names that cannot be shown.
 inline constexpr char kUnsupportedPageMessage[] = "暂不支持的页面，请更新 SDK";
 

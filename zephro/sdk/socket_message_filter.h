@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "zephro/scopes/event_model.h"
+#include "zephro/sdk/event_model.h"
 
 namespace zephro {
 

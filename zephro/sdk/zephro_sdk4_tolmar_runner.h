@@ -33,7 +33,7 @@ class ZephroSdk4TolmarRunner : public ZPWebSocketManagerDelegate {
   static void setSocketManager(std::shared_ptr<ZPWebSocketManager> manager);
 
   // One-time preparation of the whole kit, and showing its home screen above
-  // `host` (zephro/sdk/preparation.cc).
+  // `host` (zephro/entry/preparation.cc).
   static void prepare();
   static void openSdkHome(platform::ui::ViewController& host);
 

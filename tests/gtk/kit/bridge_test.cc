@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/gtk/kit/kit_on_gtk.h"
+#include "zephro/bridge/jsb_manager.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
@@ -80,6 +81,50 @@ TEST_F(BridgeOnGtkTest, EveryScopeAnswersItsCallsAndKeepsSilentOnTheRest) {
   }
   // The login went to the socket manager too.
   EXPECT_EQ(socket->token(), "T1");
+}
+
+// Answers with a payload that is no script expression, so its answer cannot parse.
+class MalformedAnswerScope : public JSBImplement {
+ public:
+  void handle(const JSBInvocation&, JSBCallback callback) override {
+    callback(WebViewResponse{Data{'{'}, std::nullopt, true});
+  }
+};
+
+// The page fires its calls without waiting; its answer handler throws now and
+// then. Each call is answered once, in order, with the forwarded events in
+// their places; an answer that cannot parse or whose handler throws costs
+// nothing but itself.
+TEST_F(BridgeOnGtkTest, ABurstOfCallsIsAnsweredOnceEachInOrder) {
+  constexpr int kCalls = 3000;
+  JSBManager::shared().registerScope(std::make_shared<MalformedAnswerScope>(), "malformed");
+  openHome();
+  auto page = topPage();
+  ASSERT_TRUE(page);
+  read(*page, R"((function () {
+    window.log = [];
+    var onResponse = window.__jsb.onResponse, emit = window.__eventBus.emit;
+    window.__jsb.onResponse = function (payload, id) {
+      log.push(id);
+      if (id % 100 === 7) throw new Error('the page failed on this answer');
+      return onResponse.apply(this, arguments);
+    };
+    window.__eventBus.emit = function (name, data) { log.push(name + ' ' + data); return emit.apply(this, arguments); };
+    for (var id = 1; id <= )" + std::to_string(kCalls) + R"(; id++) {
+      var scope = id % 250 === 3 ? 'malformed' : 'app';
+      webkit.messageHandlers.jsb.postMessage(JSON.stringify({scope: scope, method: 'getToken', invokeId: id}));
+      if (id % 500 === 0) zephro.forwardEvent('tick', String(id));
+    }
+    return true;
+  })())");
+  json expected = json::array();
+  for (int id = 1; id <= kCalls; ++id) {
+    if (id % 250 != 3) expected.push_back(id);
+    if (id % 500 == 0) expected.push_back("tick " + std::to_string(id));
+  }
+  const std::string size = std::to_string(expected.size());
+  EXPECT_TRUE(spinUntil([&] { return read(*page, "log.length") == size; }));
+  EXPECT_EQ(readJson(*page, "log"), expected);
 }
 
 TEST_F(BridgeOnGtkTest, ResourceAddressesServeFilesOfTheTemporaryDirectory) {

@@ -62,9 +62,14 @@ TEST_F(RecoveryOnGtkTest, AKilledWebProcessReloadsThePageOnceAndAnotherKillSoonA
   EXPECT_TRUE(bridgeAnswers(*page));
   EXPECT_FALSE(page->failureView());
 
-  killWebProcesses();
-  ASSERT_TRUE(spinUntil([&] { return told.objects.size() == 2; }));
-  EXPECT_FALSE(told.objects[1].reloading);
+  // Killed again as soon as it is back, it gives up within 10 s of a reload
+  // (a slow machine may take more than 10 s to get here: one more round).
+  for (std::size_t kills = 1; kills < 4 && told.objects.back().reloading; ++kills) {
+    ASSERT_TRUE(spinUntil([] { return descendantProcessCount("WebKitWebProces") > 0; }));
+    killWebProcesses();
+    ASSERT_TRUE(spinUntil([&] { return told.objects.size() == kills + 1; }));
+  }
+  EXPECT_FALSE(told.objects.back().reloading);
   ASSERT_TRUE(awaitFailureView(*page));
   EXPECT_EQ(page->failureView()->reasonLabel()->text(), "页面进程意外结束");
   ASSERT_TRUE(retry(*page));

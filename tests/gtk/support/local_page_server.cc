@@ -18,10 +18,7 @@ std::string requestedPath(const std::string& head) {
   return head.substr(start, end - start);
 }
 
-std::string contentType(const std::filesystem::path& file) {
-  return file.extension() == ".js" ? "text/javascript" : "text/html; charset=utf-8";
-}
-
+// Untyped: WebKit tells pages from scripts by their content and use.
 std::string replyFor(const std::filesystem::path& file) {
   std::error_code error;
   std::string body;
@@ -30,8 +27,8 @@ std::string replyFor(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  return std::string("HTTP/1.1 ") + (found ? "200 OK" : "404 Not Found") + "\r\nContent-Type: " + contentType(file) +
-         "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+  return std::string("HTTP/1.1 ") + (found ? "200 OK" : "404 Not Found") + "\r\nContent-Length: " +
+         std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
 }  // namespace

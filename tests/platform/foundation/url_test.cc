@@ -49,12 +49,21 @@ TEST(URLParse, ResolvesReferencesAgainstABase) {
       {"http://[::1]:8080/a/b", "../c", "http://[::1]:8080/c"},
       {"http://[2001:DB8::7]/a", "#s", "http://[2001:DB8::7]/a#s"},
       {page, "//u@[::A:2]:1/x", "file://u@[::A:2]:1/x"},
+      // No dot segment is left where none is needed, and a path that starts
+      // with "//" never reads as an authority.
+      {"http://h/a/b/c", "../../..///g", "http://h///g"},
+      {"a:b", "/.//x", "a:/.//x"},
+      {"a:b", "..///x", "a:/.//x"},
+      {"a:/h/x", "..", "a:/"},
+      {"a:b", "..//", "a:/"},
+      {"a:b", ".///p:q", "a:/.//p:q"},
   };
   for (auto [base, relative, resolved] : cases) {
     auto url = URL::parse(relative, *URL::parse(base));
     ASSERT_TRUE(url) << relative;
     EXPECT_EQ(url->absoluteString(), resolved) << relative;
     EXPECT_EQ(url->host(), URL::parse(resolved)->host()) << relative;
+    EXPECT_EQ(URL::parse(resolved, *url), url) << relative;
   }
   EXPECT_FALSE(URL::parse("a b", *URL::parse(page)));
   EXPECT_FALSE(URL::parse("x.html", *URL::parse("/relative/base")));

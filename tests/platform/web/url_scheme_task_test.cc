@@ -101,11 +101,6 @@ TEST_F(SchemeTaskRoutingTest, AnswersToAStoppedTaskOrOnePastItsViewGoNowhere) {
   EXPECT_FALSE(orphaned->isFinished());
 }
 
-TEST_F(SchemeTaskRoutingTest, SchemesWithoutAHandlerFailAsUnsupported) {
-  EXPECT_EQ(engineOf(*view)->runURLSchemeTask(url("other://photo.png"))->error(), WebError::unsupportedURL());
-  EXPECT_TRUE(handler->started.empty());
-}
-
 // Schemes compare without letter case; the web's own schemes are the engine's.
 TEST(URLSchemeRegistrationTest, RefusesWhatAnEngineWouldNeverRoute) {
   auto configuration = WebViewConfiguration::make();

@@ -3,15 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "web_test_support.h"
-#include "zephro/json/kinds.h"
 
 namespace zephro::platform::web {
 namespace {
 
 using headless::engineOf;
-using testing::RecordingMessageHandler;
 
 UserScript script(std::string source) { return {std::move(source), InjectionTime::atDocumentStart, true}; }
+
+class RecordingMessageHandler : public ScriptMessageHandler {
+ public:
+  void didReceiveScriptMessage(UserContentController&, const ScriptMessage& message) override {
+    messages.push_back(message);
+  }
+  std::vector<ScriptMessage> messages;
+};
 
 class ConfigurationSyncTest : public ::testing::Test {
  protected:
@@ -40,30 +46,6 @@ TEST_F(ConfigurationSyncTest, EachLoadKeepsTheScriptsInForceAtThatMoment) {
   EXPECT_EQ(engineOf(*second)->userScripts().back(), (UserScript{"three", InjectionTime::atDocumentEnd, false}));
   content().removeAllUserScripts();
   EXPECT_TRUE(engineOf(*first)->userScripts().empty());
-}
-
-// Handlers added after the engines exist are reachable; a name is taken once
-// and matched exactly.
-TEST_F(ConfigurationSyncTest, MessagesReachTheHandlerOfTheirNameWithThePostingView) {
-  auto* engine = engineOf(*first);
-  EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}")));
-  auto jsb = std::make_shared<RecordingMessageHandler>();
-  auto other = std::make_shared<RecordingMessageHandler>();
-  content().addScriptMessageHandler(jsb, "jsb");
-  content().addScriptMessageHandler(other, "other");
-  EXPECT_FALSE(content().addScriptMessageHandler(std::make_shared<RecordingMessageHandler>(), "jsb"));
-  configuration->setURLSchemeHandler(std::make_shared<testing::KeepingSchemeHandler>(), "resource");
-  EXPECT_EQ(engine->urlSchemes(), std::vector<std::string>{"resource"});
-
-  EXPECT_TRUE(engineOf(*second)->postScriptMessage("jsb", std::string(R"({"scope":"app"})")));
-  EXPECT_TRUE(engine->postScriptMessage("other", PlainMap{{"a", std::int64_t{1}}}));
-  EXPECT_FALSE(engine->postScriptMessage("JSB", std::string("x")));
-  ASSERT_EQ(jsb->messages.size(), 1u);
-  EXPECT_EQ(jsb->messages[0].webView.lock(), second);
-  EXPECT_EQ(std::any_cast<std::string>(jsb->messages[0].body), R"({"scope":"app"})");
-  ASSERT_EQ(other->messages.size(), 1u);
-  EXPECT_EQ(other->messages[0].webView.lock(), first);
-  EXPECT_EQ(std::any_cast<std::int64_t>(std::any_cast<PlainMap>(other->messages[0].body).at("a")), 1);
 }
 
 TEST_F(ConfigurationSyncTest, OnlyDocumentsOfTheMessageSourcesReachHandlersAndMessagesNameTheirDocument) {

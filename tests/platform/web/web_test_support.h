@@ -1,4 +1,4 @@
-// Handlers that remember what reached them, and a web view subclass.
+// A scheme handler that remembers what reached it, and a web view subclass.
 #pragma once
 
 #include <memory>
@@ -11,14 +11,6 @@
 #include "zephro/platform/web/web_view.h"
 
 namespace zephro::platform::web::testing {
-
-class RecordingMessageHandler : public ScriptMessageHandler {
- public:
-  void didReceiveScriptMessage(UserContentController&, const ScriptMessage& message) override {
-    messages.push_back(message);
-  }
-  std::vector<ScriptMessage> messages;
-};
 
 // Keeps every task it is given, with the view that asked; answers only when the test does.
 class KeepingSchemeHandler : public URLSchemeHandler {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "web_test_support.h"
+#include "zephro/platform/headless/headless_main_loop.h"
 
 namespace zephro::platform::web {
 namespace {
@@ -13,6 +14,7 @@ URL url(const char* text) { return *URL::parse(text); }
 
 class WebViewTest : public ::testing::Test {
  protected:
+  std::shared_ptr<headless::HeadlessMainLoop> loop = headless::HeadlessMainLoop::install();
   std::shared_ptr<WebView> view = WebView::make({}, WebViewConfiguration::make());
 };
 
@@ -33,6 +35,30 @@ TEST_F(WebViewTest, LoadsReachTheEngineWithTheirRootOrRequestSettings) {
   EXPECT_EQ(loads[1].cachePolicy, CachePolicy::returnCacheDataElseLoad);
   EXPECT_EQ(loads[1].timeoutInterval, 60);
   EXPECT_EQ(view->url(), url("http://dev:8080/a/index.html"));
+}
+
+TEST_F(WebViewTest, QueuedScriptsReachTheEngineTogetherWhenThePassEnds) {
+  view->queueJavaScript("a");
+  view->queueJavaScript("b");
+  auto gone = WebView::make({}, nullptr);
+  gone->queueJavaScript("lost with its view");
+  gone.reset();
+  EXPECT_TRUE(engineOf(*view)->evaluatedScripts().empty());
+  loop->drain();
+  view->queueJavaScript("c");
+  loop->drain();
+  EXPECT_EQ(engineOf(*view)->scriptBatches(), (std::vector<std::vector<std::string>>{{"a", "b"}, {"c"}}));
+}
+
+// A direct evaluation or a load reaches the page after what was queued before it.
+TEST_F(WebViewTest, DirectEvaluationsAndLoadsComeAfterQueuedScripts) {
+  view->queueJavaScript("queued 1");
+  view->evaluateJavaScript("direct");
+  view->queueJavaScript("queued 2");
+  view->loadRequest({url("http://dev/index.html")});
+  EXPECT_EQ(engineOf(*view)->evaluatedScripts(), (std::vector<std::string>{"queued 1", "direct", "queued 2"}));
+  loop->drain();
+  EXPECT_EQ(engineOf(*view)->evaluatedScripts().size(), 3u);
 }
 
 // The engine is made once the subclass is complete, so it sees the class name.

@@ -3,13 +3,14 @@
 #include <mutex>
 #include <utility>
 
-#include "zephro/platform/headless/headless_capture_device_provider.h"
+#include "zephro/platform/foundation/missing_backend.h"
 
 namespace zephro::platform::capture {
 
 namespace {
 std::mutex providerMutex;
 std::shared_ptr<DeviceProvider> installedProvider;
+DeviceProviderMaker makeDefaultProvider;
 }  // namespace
 
 void setDeviceProvider(std::shared_ptr<DeviceProvider> provider) {
@@ -17,9 +18,15 @@ void setDeviceProvider(std::shared_ptr<DeviceProvider> provider) {
   installedProvider = std::move(provider);
 }
 
+void setDefaultDeviceProvider(DeviceProviderMaker maker) {
+  std::lock_guard lock(providerMutex);
+  makeDefaultProvider = std::move(maker);
+}
+
 std::shared_ptr<DeviceProvider> deviceProvider() {
   std::lock_guard lock(providerMutex);
-  if (!installedProvider) installedProvider = std::make_shared<headless::HeadlessCaptureDeviceProvider>();
+  if (!installedProvider && makeDefaultProvider) installedProvider = makeDefaultProvider();
+  if (!installedProvider) foundation::missingBackend("capture device provider");
   return installedProvider;
 }
 

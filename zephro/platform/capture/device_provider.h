@@ -47,9 +47,14 @@ class DeviceProvider {
   virtual std::unique_ptr<SessionEngine> makeSessionEngine() = 0;
 };
 
-// Set once at start-up by a backend. Until then (and after passing null) the
-// headless provider serves: it has only the devices a test installs.
+using DeviceProviderMaker = std::function<std::shared_ptr<DeviceProvider>()>;
+
+// Set once at start-up by a backend. Until then (and after passing null) a
+// default provider serves, made on first use.
 void setDeviceProvider(std::shared_ptr<DeviceProvider> provider);
+// What makes the default provider; set by a backend at start-up
+// (platform/headless/install.h). Without one, asking for a provider aborts.
+void setDefaultDeviceProvider(DeviceProviderMaker maker);
 std::shared_ptr<DeviceProvider> deviceProvider();
 
 }  // namespace zephro::platform::capture

@@ -4,7 +4,7 @@
 #include <thread>
 #include <utility>
 
-#include "zephro/platform/headless/headless_main_loop.h"
+#include "zephro/platform/foundation/missing_backend.h"
 
 namespace zephro::platform::dispatch {
 
@@ -13,6 +13,7 @@ namespace {
 struct InstalledLoop {
   std::mutex mutex;
   std::shared_ptr<MainLoop> loop;
+  MainLoopMaker makeDefault;
   std::thread::id mainThread;
 };
 
@@ -21,9 +22,16 @@ InstalledLoop& installed() {
   return *state;
 }
 
-// Installs `loop` (a fresh headless one when null) on the calling thread.
+// A program that installed no backend cannot run anything on a main thread.
+std::shared_ptr<MainLoop> makeDefaultLoop(const InstalledLoop& state) {
+  std::shared_ptr<MainLoop> loop = state.makeDefault ? state.makeDefault() : nullptr;
+  if (!loop) foundation::missingBackend("main loop");
+  return loop;
+}
+
+// Installs `loop` (a fresh default one when null) on the calling thread.
 void installLocked(InstalledLoop& state, std::shared_ptr<MainLoop> loop) {
-  state.loop = loop ? std::move(loop) : std::make_shared<headless::HeadlessMainLoop>();
+  state.loop = loop ? std::move(loop) : makeDefaultLoop(state);
   state.mainThread = std::this_thread::get_id();
 }
 
@@ -33,6 +41,12 @@ void setMainLoop(std::shared_ptr<MainLoop> loop) {
   InstalledLoop& state = installed();
   std::lock_guard lock(state.mutex);
   installLocked(state, std::move(loop));
+}
+
+void setDefaultMainLoop(MainLoopMaker maker) {
+  InstalledLoop& state = installed();
+  std::lock_guard lock(state.mutex);
+  state.makeDefault = std::move(maker);
 }
 
 std::shared_ptr<MainLoop> mainLoop() {

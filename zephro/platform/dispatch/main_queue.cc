@@ -4,10 +4,12 @@
 
 namespace zephro::platform::dispatch {
 
-void MainQueue::async(Task task) { mainLoop()->post(std::move(task)); }
+void MainQueue::async(Task task) {
+  if (task) mainLoop()->post(std::move(task));
+}
 
 void MainQueue::asyncAfter(std::chrono::milliseconds delay, Task task) {
-  mainLoop()->postAfter(delay, std::move(task));
+  if (task) mainLoop()->postAfter(delay, std::move(task));
 }
 
 }  // namespace zephro::platform::dispatch

@@ -1,4 +1,5 @@
-// The main queue: work handed to the installed main loop.
+// The main queue: work handed to the installed main loop. An empty task is
+// dropped here, whatever the loop.
 #pragma once
 
 #include <chrono>

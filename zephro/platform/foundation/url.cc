@@ -29,6 +29,10 @@ class ParsedUri {
            URI_SUCCESS;
   }
   UriUriA* get() { return &uri_; }
+  bool hasAuthority() const {
+    const UriHostDataA& host = uri_.hostData;
+    return uri_.hostText.first || host.ip4 || host.ip6 || host.ipFuture.first;
+  }
 
   std::optional<std::string> toString() const {
     int length = 0;
@@ -80,6 +84,12 @@ std::optional<URL> URL::parse(std::string_view text, const URL& base) {
     return std::nullopt;
   }
   auto composed = resolved.toString();
+  // Without an authority the library writes a path that starts with "//" as
+  // it is, and it would read back as one.
+  if (std::size_t path = composed ? composed->find(':') + 1 : 0; path > 0 && !resolved.hasAuthority() &&
+                                                                   composed->compare(path, 2, "//") == 0) {
+    composed->insert(path, "/.");
+  }
   std::optional<URL> url = composed ? parse(*composed) : std::nullopt;
   if (!url) return std::nullopt;
   // The library writes an IPv6 host out in full; the authority stays as written
@@ -87,15 +97,27 @@ std::optional<URL> URL::parse(std::string_view text, const URL& base) {
   URL reference = fromValidText(std::string(text));
   bool ownAuthority = !reference.scheme_.empty() || reference.host_.has_value();
   url->keepAuthorityOf(ownAuthority ? reference : base);
+  url->settleDoubleSlashPath();
   return url;
 }
 
 void URL::keepAuthorityOf(const URL& source) {
   std::string_view authority = authorityOf(source.prefix_);
   std::string_view written = authorityOf(prefix_);
-  if (authority.empty() || written.empty()) return;
   prefix_ = prefix_.substr(0, prefix_.size() - written.size()) + std::string(authority);
   host_ = source.host_;
+  recompose();
+}
+
+// A resolved path has no dot segments, but the library may leave "./" or
+// "/." in front of it, as a guard for a path that starts with "//" (which
+// would read as an authority) or where no guard is needed. Behind an
+// authority none is; without one, "/." is the one guard that resolves to
+// itself.
+void URL::settleDoubleSlashPath() {
+  std::string_view path = path_;
+  while (path.starts_with("./") || path.starts_with("/./")) path.remove_prefix(2);
+  path_ = (!host_ && path.starts_with("//") ? "/." : "") + std::string(path);
   recompose();
 }
 

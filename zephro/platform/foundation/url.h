@@ -52,6 +52,7 @@ class URL {
   void recompose();
   // Takes the authority (user, host, port) of `source` as written there.
   void keepAuthorityOf(const URL& source);
+  void settleDoubleSlashPath();
 
   std::string text_;
   std::string scheme_;

@@ -20,12 +20,12 @@ ButtonPeer::ButtonPeer(ui::Button& button)
       title_(GObjectRef<GtkWidget>::sink(gtk_label_new(nullptr))) {
   gtk_widget_add_css_class(widget_.get(), kBareButtonClass);
   gtk_button_set_child(GTK_BUTTON(widget_.get()), title_.get());
-  g_signal_connect(widget_.get(), "clicked", G_CALLBACK(onClicked), this);
+  // The model decides whether a click counts (enabled, visible).
+  clicked_ =
+      SignalConnection::connect<void(GtkButton*)>(widget_.get(), "clicked", [this](GtkButton*) { button_.tap(); });
   setContent(widget_.get());
   contentChanged();
 }
-
-ButtonPeer::~ButtonPeer() { g_signal_handlers_disconnect_by_data(widget_.get(), this); }
 
 void ButtonPeer::contentChanged() {
   gtk_label_set_text(GTK_LABEL(title_.get()), button_.currentTitle().value_or("").c_str());
@@ -42,8 +42,5 @@ void ButtonPeer::appearanceChanged() {
 }
 
 std::optional<ui::Size> ButtonPeer::measureContent(ui::Size available) { return measureWidget(widget_.get(), available); }
-
-// The model decides whether a click counts (enabled, visible).
-void ButtonPeer::onClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->button_.tap(); }
 
 }  // namespace zephro::platform::gtk

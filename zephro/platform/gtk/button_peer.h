@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/gtk_view_peer.h"
 #include "zephro/platform/ui/button.h"
 
@@ -9,18 +10,16 @@ namespace zephro::platform::gtk {
 class ButtonPeer : public GtkViewPeer {
  public:
   explicit ButtonPeer(ui::Button& button);
-  ~ButtonPeer() override;
 
   void contentChanged() override;
   void appearanceChanged() override;
   std::optional<ui::Size> measureContent(ui::Size available) override;
 
  private:
-  static void onClicked(GtkButton* widget, gpointer self);
-
   ui::Button& button_;
   GObjectRef<GtkWidget> widget_;
   GObjectRef<GtkWidget> title_;
+  SignalConnection clicked_;
 };
 
 }  // namespace zephro::platform::gtk

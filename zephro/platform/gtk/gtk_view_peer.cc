@@ -15,14 +15,13 @@ void placeAfter(GtkWidget* box, GtkWidget* child, GtkWidget* previous) {
   if (gtk_widget_get_parent(child) == box) {
     if (gtk_widget_get_prev_sibling(child) != previous) gtk_widget_insert_after(child, box, previous);
   } else if (gtk_widget_get_parent(child) != nullptr) {
-    g_object_ref(child);
+    const auto kept = GObjectRef<GtkWidget>::retain(child);  // unparenting drops the parent's reference
     gtk_widget_unparent(child);
     gtk_widget_insert_after(child, box, previous);
-    g_object_unref(child);
   } else {
     gtk_widget_insert_after(child, box, previous);
   }
-  gtk_widget_set_child_visible(child, TRUE);
+  if (!gtk_widget_get_child_visible(child)) gtk_widget_set_child_visible(child, TRUE);
 }
 
 }  // namespace
@@ -104,7 +103,9 @@ void GtkViewPeer::syncTree() {
   // would unrealize it, and a WebKit view realized again keeps the frame
   // buffer of its earlier realization in both processes.
   GtkWidget* parked = previous != nullptr ? gtk_widget_get_next_sibling(previous) : gtk_widget_get_first_child(box_.get());
-  for (; parked != nullptr; parked = gtk_widget_get_next_sibling(parked)) gtk_widget_set_child_visible(parked, FALSE);
+  for (; parked != nullptr; parked = gtk_widget_get_next_sibling(parked)) {
+    if (gtk_widget_get_child_visible(parked)) gtk_widget_set_child_visible(parked, FALSE);
+  }
 }
 
 }  // namespace zephro::platform::gtk

@@ -27,11 +27,10 @@ void paint(GdkPixbuf* pixbuf, const ui::Color& tint) {
 }  // namespace
 
 std::optional<IconTexture> loadIconTexture(const ui::Image& image, const std::optional<ui::Color>& tint) {
-  GdkPixbuf* loaded = gdk_pixbuf_new_from_file(image.file().c_str(), nullptr);
-  if (loaded == nullptr) return std::nullopt;
+  const auto loaded = GObjectRef<GdkPixbuf>::adopt(gdk_pixbuf_new_from_file(image.file().c_str(), nullptr));
+  if (!loaded) return std::nullopt;
   // Four channels whatever the file had, so painting can keep the alpha.
-  auto pixbuf = GObjectRef<GdkPixbuf>::adopt(gdk_pixbuf_add_alpha(loaded, FALSE, 0, 0, 0));
-  g_object_unref(loaded);
+  auto pixbuf = GObjectRef<GdkPixbuf>::adopt(gdk_pixbuf_add_alpha(loaded.get(), FALSE, 0, 0, 0));
   if (tint) paint(pixbuf.get(), *tint);
   const double scale = image.scale() > 0 ? image.scale() : 1;
   return IconTexture{GObjectRef<GdkTexture>::adopt(gdk_texture_new_for_pixbuf(pixbuf.get())),

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/gtk/gobject_ref.h"
 
 namespace zephro::platform::gtk {
 namespace {
 
 std::string takeText(gchar* text) {
-  std::string result = text != nullptr ? text : "";
-  g_free(text);
-  return result;
+  const GOwned<gchar> owned(text);
+  return owned ? owned.get() : "";
 }
 
 }  // namespace
@@ -18,11 +18,11 @@ std::string takeText(gchar* text) {
 std::any plainValueOf(JSCValue* value) {
   if (value == nullptr || jsc_value_is_undefined(value)) return {};
   if (jsc_value_is_string(value)) return takeText(jsc_value_to_string(value));
-  gchar* json = jsc_value_to_json(value, 0);
+  const GOwned<gchar> json(jsc_value_to_json(value, 0));
   // A pending exception from the conversion must not leak into the next call.
   jsc_context_clear_exception(jsc_value_get_context(value));
-  if (json == nullptr) return {};
-  auto plain = foundation::JSONSerialization::jsonObject(takeText(json));
+  if (!json) return {};
+  auto plain = foundation::JSONSerialization::jsonObject(json.get());
   return plain ? std::move(*plain) : std::any{};
 }
 

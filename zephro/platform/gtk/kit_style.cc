@@ -2,6 +2,8 @@
 
 #include <gtk/gtk.h>
 
+#include "zephro/platform/gtk/gobject_ref.h"
+
 namespace zephro::platform::gtk {
 namespace {
 
@@ -16,11 +18,10 @@ void installKitStyle() {
   GdkDisplay* display = gdk_display_get_default();
   if (installed || display == nullptr) return;
   installed = true;
-  GtkCssProvider* provider = gtk_css_provider_new();
-  gtk_css_provider_load_from_data(provider, kStyleSheet, -1);
-  gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider),
+  const auto provider = GObjectRef<GtkCssProvider>::adopt(gtk_css_provider_new());
+  gtk_css_provider_load_from_data(provider.get(), kStyleSheet, -1);
+  gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider.get()),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-  g_object_unref(provider);
 }
 
 }  // namespace zephro::platform::gtk

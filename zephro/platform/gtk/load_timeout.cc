@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
+
 namespace zephro::platform::gtk {
 
 void LoadTimeout::start(double seconds, std::function<void()> onExpiry) {
@@ -12,7 +14,7 @@ void LoadTimeout::start(double seconds, std::function<void()> onExpiry) {
   if (!std::isfinite(seconds) || seconds <= 0) return;
   const double milliseconds = std::min(seconds * 1000, static_cast<double>(std::numeric_limits<guint>::max()));
   onExpiry_ = std::move(onExpiry);
-  source_ = g_timeout_add(static_cast<guint>(milliseconds), expire, this);
+  source_ = addTimeoutOnce(static_cast<guint>(milliseconds), [this] { expire(); });
 }
 
 void LoadTimeout::cancel() {
@@ -20,13 +22,11 @@ void LoadTimeout::cancel() {
   onExpiry_ = nullptr;
 }
 
-gboolean LoadTimeout::expire(gpointer self) {
-  auto* timeout = static_cast<LoadTimeout*>(self);
-  timeout->source_ = 0;
+void LoadTimeout::expire() {
+  source_ = 0;
   // Moved out first: the handler may start another timer.
-  auto onExpiry = std::exchange(timeout->onExpiry_, nullptr);
+  auto onExpiry = std::exchange(onExpiry_, nullptr);
   if (onExpiry) onExpiry();
-  return G_SOURCE_REMOVE;
 }
 
 }  // namespace zephro::platform::gtk

@@ -21,7 +21,7 @@ class LoadTimeout {
   bool isRunning() const { return source_ != 0; }
 
  private:
-  static gboolean expire(gpointer self);
+  void expire();
 
   guint source_ = 0;
   std::function<void()> onExpiry_;

@@ -28,12 +28,11 @@ NavigationBarPeer::NavigationBarPeer(ui::NavigationBar& bar)
   gtk_center_box_set_start_widget(GTK_CENTER_BOX(layout_.get()), back_.get());
   gtk_center_box_set_center_widget(GTK_CENTER_BOX(layout_.get()), title_.get());
   gtk_label_set_ellipsize(GTK_LABEL(title_.get()), PANGO_ELLIPSIZE_END);
-  g_signal_connect(back_.get(), "clicked", G_CALLBACK(onBack), this);
+  backClicked_ = SignalConnection::connect<void(GtkButton*)>(back_.get(), "clicked",
+                                                             [this](GtkButton*) { bar_.sendBackAction(); });
   setContent(layout_.get());
   contentChanged();
 }
-
-NavigationBarPeer::~NavigationBarPeer() { g_signal_handlers_disconnect_by_data(back_.get(), this); }
 
 void NavigationBarPeer::contentChanged() {
   gtk_label_set_text(GTK_LABEL(title_.get()), bar_.title().c_str());
@@ -43,7 +42,5 @@ void NavigationBarPeer::contentChanged() {
   gtk_label_set_text(GTK_LABEL(backTitle_.get()), (kBackChevron + backTitle.value_or("")).c_str());
   setLabelStyle(GTK_LABEL(backTitle_.get()), bar_.tintColor().value_or(kBackTint), kTitleSize);
 }
-
-void NavigationBarPeer::onBack(GtkButton*, gpointer self) { static_cast<NavigationBarPeer*>(self)->bar_.sendBackAction(); }
 
 }  // namespace zephro::platform::gtk

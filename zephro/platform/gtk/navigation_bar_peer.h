@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/gtk_view_peer.h"
 #include "zephro/platform/ui/navigation_bar.h"
 
@@ -10,18 +11,16 @@ namespace zephro::platform::gtk {
 class NavigationBarPeer : public GtkViewPeer {
  public:
   explicit NavigationBarPeer(ui::NavigationBar& bar);
-  ~NavigationBarPeer() override;
 
   void contentChanged() override;
 
  private:
-  static void onBack(GtkButton* button, gpointer self);
-
   ui::NavigationBar& bar_;
   GObjectRef<GtkWidget> layout_;
   GObjectRef<GtkWidget> back_;
   GObjectRef<GtkWidget> backTitle_;
   GObjectRef<GtkWidget> title_;
+  SignalConnection backClicked_;
 };
 
 }  // namespace zephro::platform::gtk

@@ -7,9 +7,8 @@
 namespace zephro::platform::gtk {
 
 void finishWithBody(WebKitURISchemeRequest* request, const std::string& mimeType, std::string_view body) {
-  GBytes* bytes = g_bytes_new(body.data(), body.size());
-  auto stream = GObjectRef<GInputStream>::adopt(g_memory_input_stream_new_from_bytes(bytes));
-  g_bytes_unref(bytes);
+  const GOwned<GBytes> bytes(g_bytes_new(body.data(), body.size()));
+  auto stream = GObjectRef<GInputStream>::adopt(g_memory_input_stream_new_from_bytes(bytes.get()));
 
   auto response = GObjectRef<WebKitURISchemeResponse>::adopt(
       webkit_uri_scheme_response_new(stream.get(), static_cast<gint64>(body.size())));

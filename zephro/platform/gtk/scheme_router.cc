@@ -1,8 +1,6 @@
 #include "zephro/platform/gtk/scheme_router.h"
 
-#include <array>
-#include <string_view>
-
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/scheme_error.h"
 #include "zephro/platform/gtk/web_extension_protocol.h"
 
@@ -10,10 +8,6 @@ namespace zephro::platform::gtk {
 namespace {
 
 namespace protocol = web_extension_protocol;
-
-// Schemes WebKit loads itself and never hands to an application.
-constexpr std::array<std::string_view, 10> kEngineSchemes = {"about", "blob", "data", "file", "ftp",
-                                                             "http", "https", "javascript", "ws", "wss"};
 
 std::string engineScheme(const std::string& pageScheme) {
   return pageScheme == protocol::kPageResourceScheme ? protocol::kPrivateResourceScheme : pageScheme;
@@ -27,30 +21,28 @@ std::string pageScheme(const std::string& engineScheme) {
 
 SchemeRouter::SchemeRouter(WebKitWebContext* context) : context_(context) {}
 
-bool SchemeRouter::serve(const std::string& scheme) {
-  for (auto engineServed : kEngineSchemes) {
-    if (scheme == engineServed) return false;
-  }
-  if (!served_.insert(scheme).second) return true;
+void SchemeRouter::serve(const std::string& scheme) {
+  if (!served_.insert(scheme).second) return;
   const auto registered = engineScheme(scheme);
-  webkit_web_context_register_uri_scheme(context_, registered.c_str(), onRequest, this, nullptr);
+  using Requests = Trampoline<void(WebKitURISchemeRequest*)>;
+  webkit_web_context_register_uri_scheme(context_, registered.c_str(), Requests::call,
+                                         Requests::own([this](WebKitURISchemeRequest* request) { route(request); }),
+                                         Requests::destroy);
   // Pages loaded from file:// fetch() these resources cross-origin. The web
   // process checks the address the page wrote, before the extension rewrites
   // it, so the page-facing name must pass the check too.
   auto* security = webkit_web_context_get_security_manager(context_);
   webkit_security_manager_register_uri_scheme_as_cors_enabled(security, registered.c_str());
   webkit_security_manager_register_uri_scheme_as_cors_enabled(security, scheme.c_str());
-  return true;
 }
 
 void SchemeRouter::setHandler(WebKitWebView* view, Handler handler) { handlers_[view] = std::move(handler); }
 
 void SchemeRouter::removeHandler(WebKitWebView* view) { handlers_.erase(view); }
 
-void SchemeRouter::onRequest(WebKitURISchemeRequest* request, gpointer self) {
-  auto& handlers = static_cast<SchemeRouter*>(self)->handlers_;
-  const auto handler = handlers.find(webkit_uri_scheme_request_get_web_view(request));
-  if (handler == handlers.end()) {
+void SchemeRouter::route(WebKitURISchemeRequest* request) {
+  const auto handler = handlers_.find(webkit_uri_scheme_request_get_web_view(request));
+  if (handler == handlers_.end()) {
     finishWithSchemeError(request, "", 404);
     return;
   }

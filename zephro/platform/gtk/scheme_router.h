@@ -26,15 +26,15 @@ class SchemeRouter {
   SchemeRouter(const SchemeRouter&) = delete;
   SchemeRouter& operator=(const SchemeRouter&) = delete;
 
-  // Makes WebKit pass requests of `pageScheme` here, from now on. Schemes
-  // WebKit serves itself are refused (false).
-  bool serve(const std::string& pageScheme);
+  // Makes WebKit pass requests of `pageScheme` here, from now on. The web
+  // view configuration has refused the schemes WebKit serves itself.
+  void serve(const std::string& pageScheme);
 
   void setHandler(WebKitWebView* view, Handler handler);
   void removeHandler(WebKitWebView* view);
 
  private:
-  static void onRequest(WebKitURISchemeRequest* request, gpointer self);
+  void route(WebKitURISchemeRequest* request);
 
   WebKitWebContext* context_;
   std::set<std::string> served_;

@@ -14,7 +14,6 @@ const ui::Color kDefaultSelectedTint = ui::Color::rgb255(0, 122, 255);
 const ui::Color kDefaultUnselectedTint = ui::Color::rgb255(153, 153, 153);
 const ui::Color kHairline(0, 0, 0, 0.3);
 constexpr double kTitleSize = 10;
-constexpr const char* kItemIndexKey = "zephro-tab-index";
 
 // Icons larger than the bar allows are drawn smaller, keeping their shape, so
 // that the title stays visible under them.
@@ -49,10 +48,6 @@ TabBarPeer::TabBarPeer(ui::TabBar& bar)
   appearanceChanged();
 }
 
-TabBarPeer::~TabBarPeer() {
-  for (const auto& item : items_) g_signal_handlers_disconnect_by_data(item.get(), this);
-}
-
 void TabBarPeer::appearanceChanged() {
   GtkViewPeer::appearanceChanged();
   // An opaque bar: the bar tint, else white, behind the items.
@@ -62,17 +57,15 @@ void TabBarPeer::appearanceChanged() {
 }
 
 void TabBarPeer::contentChanged() {
-  for (const auto& item : items_) {
-    g_signal_handlers_disconnect_by_data(item.get(), this);
-    gtk_box_remove(GTK_BOX(row_.get()), item.get());
-  }
+  itemClicks_.clear();
+  for (const auto& item : items_) gtk_box_remove(GTK_BOX(row_.get()), item.get());
   items_.clear();
   const auto tabs = bar_.items();
   const auto selected = bar_.selectedIndex();
   for (std::size_t index = 0; index < tabs.size(); ++index) {
     auto item = makeItem(tabs[index], selected == index);
-    g_object_set_data(G_OBJECT(item.get()), kItemIndexKey, GSIZE_TO_POINTER(index));
-    g_signal_connect(item.get(), "clicked", G_CALLBACK(onItemClicked), this);
+    itemClicks_.push_back(SignalConnection::connect<void(GtkButton*)>(
+        item.get(), "clicked", [this, index](GtkButton*) { bar_.selectItem(index); }));
     gtk_box_append(GTK_BOX(row_.get()), item.get());
     items_.push_back(std::move(item));
   }
@@ -101,11 +94,6 @@ GObjectRef<GtkWidget> TabBarPeer::makeItem(const ui::TabBarItem& item, bool sele
   gtk_box_append(GTK_BOX(column), title);
   gtk_button_set_child(GTK_BUTTON(button.get()), column);
   return button;
-}
-
-void TabBarPeer::onItemClicked(GtkButton* button, gpointer self) {
-  const auto index = GPOINTER_TO_SIZE(g_object_get_data(G_OBJECT(button), kItemIndexKey));
-  static_cast<TabBarPeer*>(self)->bar_.selectItem(index);
 }
 
 }  // namespace zephro::platform::gtk

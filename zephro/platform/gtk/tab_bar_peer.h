@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/gtk_view_peer.h"
 #include "zephro/platform/ui/tab_bar.h"
 
@@ -12,7 +13,6 @@ namespace zephro::platform::gtk {
 class TabBarPeer : public GtkViewPeer {
  public:
   explicit TabBarPeer(ui::TabBar& bar);
-  ~TabBarPeer() override;
 
   void contentChanged() override;
   void appearanceChanged() override;
@@ -22,12 +22,12 @@ class TabBarPeer : public GtkViewPeer {
 
  private:
   GObjectRef<GtkWidget> makeItem(const ui::TabBarItem& item, bool selected) const;
-  static void onItemClicked(GtkButton* button, gpointer self);
 
   ui::TabBar& bar_;
   GObjectRef<GtkWidget> layout_;
   GObjectRef<GtkWidget> row_;
   std::vector<GObjectRef<GtkWidget>> items_;
+  std::vector<SignalConnection> itemClicks_;
 };
 
 }  // namespace zephro::platform::gtk

@@ -3,7 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "zephro/platform/gtk/gobject_ref.h"
+
 namespace zephro::platform::gtk {
+
+template <>
+struct GRelease<PangoAttrList> {
+  static void release(PangoAttrList* value) { pango_attr_list_unref(value); }
+};
+
 namespace {
 
 guint16 pangoChannel(double fraction) {
@@ -13,14 +21,14 @@ guint16 pangoChannel(double fraction) {
 }  // namespace
 
 void setLabelStyle(GtkLabel* label, const ui::Color& colour, double fontSize) {
-  PangoAttrList* attributes = pango_attr_list_new();
+  const GOwned<PangoAttrList> owned(pango_attr_list_new());
+  PangoAttrList* attributes = owned.get();
   pango_attr_list_insert(attributes, pango_attr_foreground_new(pangoChannel(colour.red()), pangoChannel(colour.green()),
                                                                pangoChannel(colour.blue())));
   pango_attr_list_insert(attributes, pango_attr_foreground_alpha_new(pangoChannel(colour.alpha())));
   // Model font sizes are in points of the display, which GTK calls pixels.
   pango_attr_list_insert(attributes, pango_attr_size_new_absolute(static_cast<int>(std::lround(fontSize * PANGO_SCALE))));
   gtk_label_set_attributes(label, attributes);
-  pango_attr_list_unref(attributes);
 }
 
 GdkRGBA gdkColour(const ui::Color& colour) {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "zephro/platform/dispatch/main_queue.h"
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/frame_box.h"
 #include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/gtk/gtk_view_peer.h"
@@ -44,8 +45,11 @@ class Slide : public std::enable_shared_from_this<Slide> {
 
   void start() {
     apply(0);
-    tick_ = gtk_widget_add_tick_callback(container_.get(), onTick, this, nullptr);
-    safety_ = g_timeout_add(kDurationMicroseconds / 1000 + kSafetyMarginMilliseconds, onSafety, this);
+    using Tick = Trampoline<gboolean(GtkWidget*, GdkFrameClock*)>;
+    tick_ = gtk_widget_add_tick_callback(
+        container_.get(), Tick::call, Tick::own([this](GtkWidget*, GdkFrameClock* clock) { return onTick(clock); }),
+        Tick::destroy);
+    safety_ = addTimeoutOnce(kDurationMicroseconds / 1000 + kSafetyMarginMilliseconds, [this] { onSafety(); });
   }
 
   // Ends the slide where it would end, now.
@@ -80,23 +84,20 @@ class Slide : public std::enable_shared_from_this<Slide> {
     if (underWidget != nullptr) frameBoxSetChildOffset(underWidget, offset(under));
   }
 
-  static gboolean onTick(GtkWidget*, GdkFrameClock* clock, gpointer data) {
-    auto* slide = static_cast<Slide*>(data);
+  gboolean onTick(GdkFrameClock* clock) {
     const gint64 now = gdk_frame_clock_get_frame_time(clock);
-    if (slide->startTime_ == 0) slide->startTime_ = now;
-    const double progress = std::min(1.0, static_cast<double>(now - slide->startTime_) / kDurationMicroseconds);
-    slide->apply(progress);
+    if (startTime_ == 0) startTime_ = now;
+    const double progress = std::min(1.0, static_cast<double>(now - startTime_) / kDurationMicroseconds);
+    apply(progress);
     if (progress < 1) return G_SOURCE_CONTINUE;
-    slide->tick_ = 0;
-    slide->finish();
+    tick_ = 0;
+    finish();
     return G_SOURCE_REMOVE;
   }
 
-  static gboolean onSafety(gpointer data) {
-    auto* slide = static_cast<Slide*>(data);
-    slide->safety_ = 0;
-    slide->finish();
-    return G_SOURCE_REMOVE;
+  void onSafety() {
+    safety_ = 0;
+    finish();
   }
 
   ui::TransitionKind kind_;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/web_extension_directory.h"
 
 namespace zephro::platform::gtk {
@@ -41,19 +42,20 @@ GObjectRef<WebKitWebView> WebContext::createWebView(WebKitUserContentManager* co
                       : g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", liveViews_.begin()->first,
                                      "user-content-manager", contentManager, "settings", settings, nullptr);
   liveViews_.emplace(WEBKIT_WEB_VIEW(view), webkit_web_view_get_page_id(WEBKIT_WEB_VIEW(view)));
-  g_object_weak_ref(G_OBJECT(view), onViewFinalized, this);
+  using Finalized = Trampoline<void(GObject*)>;
+  g_object_weak_ref(G_OBJECT(view), Finalized::callOnceDataFirst,
+                    Finalized::own([this](GObject* finalized) { forgetView(finalized); }));
   return GObjectRef<WebKitWebView>::sink(WEBKIT_WEB_VIEW(view));
 }
 
-void WebContext::onViewFinalized(gpointer self, GObject* view) {
+void WebContext::forgetView(GObject* view) {
   // The view is mid-finalisation: only its address may be used.
-  auto* context = static_cast<WebContext*>(self);
   auto* webView = reinterpret_cast<WebKitWebView*>(view);
-  const auto live = context->liveViews_.find(webView);
-  if (live == context->liveViews_.end()) return;
-  context->readAccessRoots_.forget(live->second);
-  context->schemes_.removeHandler(webView);
-  context->liveViews_.erase(live);
+  const auto live = liveViews_.find(webView);
+  if (live == liveViews_.end()) return;
+  readAccessRoots_.forget(live->second);
+  schemes_.removeHandler(webView);
+  liveViews_.erase(live);
 }
 
 }  // namespace zephro::platform::gtk

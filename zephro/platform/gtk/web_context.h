@@ -35,7 +35,7 @@ class WebContext {
 
  private:
   WebContext();
-  static void onViewFinalized(gpointer self, GObject* view);
+  void forgetView(GObject* view);
 
   GObjectRef<WebKitWebContext> context_;
   ReadAccessRoots readAccessRoots_;

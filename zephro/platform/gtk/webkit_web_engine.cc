@@ -7,6 +7,7 @@
 #include "zephro/platform/gtk/load_failure.h"
 #include "zephro/platform/gtk/message_source_guards.h"
 #include "zephro/platform/gtk/no_dialog_policy.h"
+#include "zephro/platform/gtk/script_batch.h"
 #include "zephro/platform/gtk/web_context.h"
 #include "zephro/platform/gtk/webkit_scheme_task.h"
 
@@ -115,6 +116,10 @@ void WebKitWebEngine::evaluateJavaScript(const std::string& script, web::JavaScr
   gpointer data = completion ? new web::JavaScriptCompletion(std::move(completion)) : nullptr;
   webkit_web_view_evaluate_javascript(view_.get(), script.c_str(), static_cast<gssize>(script.size()), nullptr,
                                       nullptr, nullptr, data != nullptr ? finishEvaluation : nullptr, data);
+}
+
+void WebKitWebEngine::evaluateScripts(const std::vector<std::string>& scripts) {
+  evaluateJavaScript(scripts.size() == 1 ? scripts.front() : joinedScript(scripts), {});
 }
 
 void WebKitWebEngine::setInspectable(bool inspectable) {

@@ -40,6 +40,8 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
   void loadFileURL(const URL& file, const URL& readAccessRoot) override;
   void loadRequest(const web::URLRequest& request) override;
   void evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) override;
+  // One evaluation for all (script_batch.h).
+  void evaluateScripts(const std::vector<std::string>& scripts) override;
   void setInspectable(bool inspectable) override;
   void configurationDidChange(const web::WebViewConfiguration& configuration,
                               web::ConfigurationChange change) override;

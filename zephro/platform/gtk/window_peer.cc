@@ -35,12 +35,13 @@ WindowPeer::WindowPeer(ui::Window& window)
     gtk_window_set_child(gtkWindow(), root->widget());
     frameBoxOnResize(root->widget(), [this](ui::Size size) { followSize(size); });
   }
-  g_signal_connect(window_.get(), "realize", G_CALLBACK(onRealize), this);
+  realized_ = SignalConnection::connect<void(GtkWidget*)>(window_.get(), "realize",
+                                                          [this](GtkWidget* widget) { onRealize(widget); });
 }
 
 WindowPeer::~WindowPeer() {
-  if (surface_) g_signal_handlers_disconnect_by_data(surface_.get(), this);
-  g_signal_handlers_disconnect_by_data(window_.get(), this);
+  surfaceState_ = {};
+  realized_ = {};
   if (GtkWidget* child = gtk_window_get_child(gtkWindow())) frameBoxOnResize(child, nullptr);
   gtk_window_destroy(gtkWindow());
 }
@@ -62,19 +63,18 @@ void WindowPeer::followSize(ui::Size size) {
   });
 }
 
-void WindowPeer::onRealize(GtkWidget* widget, gpointer self) {
-  auto* peer = static_cast<WindowPeer*>(self);
-  peer->surface_ = GObjectRef<GdkSurface>::retain(gtk_native_get_surface(GTK_NATIVE(widget)));
-  if (peer->surface_ && GDK_IS_TOPLEVEL(peer->surface_.get())) {
-    g_signal_connect(peer->surface_.get(), "notify::state", G_CALLBACK(onSurfaceState), self);
+void WindowPeer::onRealize(GtkWidget* widget) {
+  surface_ = GObjectRef<GdkSurface>::retain(gtk_native_get_surface(GTK_NATIVE(widget)));
+  if (surface_ && GDK_IS_TOPLEVEL(surface_.get())) {
+    surfaceState_ = SignalConnection::connect<void(GObject*, GParamSpec*)>(
+        surface_.get(), "notify::state", [this](GObject* surface, GParamSpec*) { onSurfaceState(surface); });
   }
 }
 
-void WindowPeer::onSurfaceState(GObject* surface, GParamSpec*, gpointer self) {
-  auto* peer = static_cast<WindowPeer*>(self);
+void WindowPeer::onSurfaceState(GObject* surface) {
   const bool minimised = (gdk_toplevel_get_state(GDK_TOPLEVEL(surface)) & GDK_TOPLEVEL_STATE_MINIMIZED) != 0;
-  const bool restored = peer->minimised_ && !minimised;
-  peer->minimised_ = minimised;
+  const bool restored = minimised_ && !minimised;
+  minimised_ = minimised;
   if (restored) ui::Application::postWillEnterForeground();
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/ui/renderer.h"
 #include "zephro/platform/ui/window.h"
@@ -24,12 +25,14 @@ class WindowPeer : public ui::WindowPeer {
 
  private:
   void followSize(ui::Size size);
-  static void onRealize(GtkWidget* widget, gpointer self);
-  static void onSurfaceState(GObject* surface, GParamSpec*, gpointer self);
+  void onRealize(GtkWidget* widget);
+  void onSurfaceState(GObject* surface);
 
   std::weak_ptr<ui::Window> model_;
   GObjectRef<GtkWidget> window_;
   GObjectRef<GdkSurface> surface_;
+  SignalConnection realized_;
+  SignalConnection surfaceState_;
   bool minimised_ = false;
 };
 

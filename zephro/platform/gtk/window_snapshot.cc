@@ -2,6 +2,11 @@
 
 namespace zephro::platform::gtk {
 
+template <>
+struct GRelease<GskRenderNode> {
+  static void release(GskRenderNode* value) { gsk_render_node_unref(value); }
+};
+
 GObjectRef<GdkTexture> renderWindow(GtkWindow* window) {
   GtkWidget* widget = GTK_WIDGET(window);
   int width = gtk_widget_get_width(widget);
@@ -12,14 +17,12 @@ GObjectRef<GdkTexture> renderWindow(GtkWindow* window) {
   auto paintable = GObjectRef<GdkPaintable>::adopt(gtk_widget_paintable_new(widget));
   GtkSnapshot* snapshot = gtk_snapshot_new();
   gdk_paintable_snapshot(paintable.get(), GDK_SNAPSHOT(snapshot), width, height);
-  GskRenderNode* node = gtk_snapshot_free_to_node(snapshot);
-  if (node == nullptr) return {};
+  const GOwned<GskRenderNode> node(gtk_snapshot_free_to_node(snapshot));
+  if (!node) return {};
 
   graphene_rect_t bounds;
   graphene_rect_init(&bounds, 0, 0, static_cast<float>(width), static_cast<float>(height));
-  auto texture = GObjectRef<GdkTexture>::adopt(gsk_renderer_render_texture(renderer, node, &bounds));
-  gsk_render_node_unref(node);
-  return texture;
+  return GObjectRef<GdkTexture>::adopt(gsk_renderer_render_texture(renderer, node.get(), &bounds));
 }
 
 bool saveWindowSnapshot(GtkWindow* window, const std::string& file) {

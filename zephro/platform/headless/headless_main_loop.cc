@@ -37,6 +37,15 @@ void HeadlessMainLoop::postAfter(std::chrono::milliseconds delay, dispatch::Task
   posted_.notify_all();
 }
 
+void HeadlessMainLoop::postAtEndOfPass(dispatch::Task task) {
+  if (!task) return;
+  {
+    std::lock_guard lock(mutex_);
+    endOfPass_.push_back(std::move(task));
+  }
+  posted_.notify_all();
+}
+
 std::size_t HeadlessMainLoop::drain() {
   std::size_t ran = 0;
   while (dispatch::Task task = takeRunnable()) {
@@ -62,11 +71,16 @@ bool HeadlessMainLoop::runUntil(const std::function<bool()>& predicate,
 
 std::size_t HeadlessMainLoop::pendingCount() const {
   std::lock_guard lock(mutex_);
-  return ready_.size() + delayed_.size();
+  return ready_.size() + endOfPass_.size() + delayed_.size();
 }
 
 dispatch::Task HeadlessMainLoop::takeRunnable() {
   std::lock_guard lock(mutex_);
+  if (!endOfPass_.empty()) {
+    dispatch::Task task = std::move(endOfPass_.front());
+    endOfPass_.pop_front();
+    return task;
+  }
   // Due delayed work joins the ready queue first, so it keeps its place
   // relative to what is posted after it falls due.
   const Clock::time_point now = Clock::now();
@@ -84,7 +98,7 @@ void HeadlessMainLoop::waitForWork(Clock::time_point deadline) {
   std::unique_lock lock(mutex_);
   Clock::time_point wakeAt = std::min(deadline, Clock::now() + kPollInterval);
   if (!delayed_.empty()) wakeAt = std::min(wakeAt, delayed_.begin()->first.first);
-  posted_.wait_until(lock, wakeAt, [this] { return !ready_.empty(); });
+  posted_.wait_until(lock, wakeAt, [this] { return !ready_.empty() || !endOfPass_.empty(); });
 }
 
 }  // namespace zephro::platform::headless

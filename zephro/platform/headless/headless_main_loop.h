@@ -27,6 +27,8 @@ class HeadlessMainLoop : public dispatch::MainLoop {
 
   void post(dispatch::Task task) override;
   void postAfter(std::chrono::milliseconds delay, dispatch::Task task) override;
+  // Runs before any other task still waiting, as on the GLib loop.
+  void postAtEndOfPass(dispatch::Task task) override;
 
   // Runs everything pending, including work posted while draining and delayed
   // work that is due, but not delayed work that is not yet due. Returns how
@@ -46,6 +48,7 @@ class HeadlessMainLoop : public dispatch::MainLoop {
   mutable std::mutex mutex_;
   std::condition_variable posted_;
   std::deque<dispatch::Task> ready_;
+  std::deque<dispatch::Task> endOfPass_;
   // Keyed by due time, then by posting order so equal times run in order.
   std::map<std::pair<Clock::time_point, std::uint64_t>, dispatch::Task> delayed_;
   std::uint64_t nextSequence_ = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "zephro/platform/dispatch/main_queue.h"
+
 namespace zephro::platform::headless {
 
 std::shared_ptr<HeadlessWebEngine> HeadlessWebEngine::make(web::WebView& webView, web::WebViewEngineClient client) {
@@ -37,7 +39,13 @@ void HeadlessWebEngine::loadRequest(const web::URLRequest& request) {
 
 void HeadlessWebEngine::evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) {
   evaluatedScripts_.push_back(script);
-  if (completion) completion(std::any{}, std::nullopt);
+  if (!completion) return;
+  dispatch::MainQueue::async([completion = std::move(completion)] { completion(std::any{}, std::nullopt); });
+}
+
+void HeadlessWebEngine::evaluateScripts(const std::vector<std::string>& scripts) {
+  scriptBatches_.push_back(scripts);
+  evaluatedScripts_.insert(evaluatedScripts_.end(), scripts.begin(), scripts.end());
 }
 
 void HeadlessWebEngine::configurationDidChange(const web::WebViewConfiguration& configuration,

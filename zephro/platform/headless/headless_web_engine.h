@@ -44,14 +44,20 @@ class HeadlessWebEngine : public web::WebViewEngine {
 
   void loadFileURL(const URL& file, const URL& readAccessRoot) override;
   void loadRequest(const web::URLRequest& request) override;
-  // Records the script; a given completion is called at once with no value.
+  // Records the script; a given completion is called with no value from the
+  // main queue, later, as a real engine answers.
   void evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) override;
+  // Records the scripts, and that they came together.
+  void evaluateScripts(const std::vector<std::string>& scripts) override;
   void setInspectable(bool inspectable) override { inspectable_ = inspectable; }
   void configurationDidChange(const web::WebViewConfiguration& configuration,
                               web::ConfigurationChange change) override;
 
   // What the engine was asked to do, in order.
   const std::vector<std::string>& evaluatedScripts() const { return evaluatedScripts_; }
+  // The scripts handed over together (queued ones, at the end of a pass), one
+  // entry per hand-over.
+  const std::vector<std::vector<std::string>>& scriptBatches() const { return scriptBatches_; }
   const std::vector<RecordedLoad>& loads() const { return loads_; }
   bool isInspectable() const { return inspectable_; }
 
@@ -97,6 +103,7 @@ class HeadlessWebEngine : public web::WebViewEngine {
   web::DocumentFilter messageSources_;
   std::vector<std::string> schemes_;
   std::vector<std::string> evaluatedScripts_;
+  std::vector<std::vector<std::string>> scriptBatches_;
   std::vector<RecordedLoad> loads_;
   std::vector<std::weak_ptr<HeadlessURLSchemeTask>> tasks_;
 };

@@ -3,6 +3,8 @@
 #include <sstream>
 #include <utility>
 
+#include "zephro/platform/dispatch/main_loop.h"
+
 namespace zephro::platform::web {
 
 WebView::WebView(ui::Rect frame, std::shared_ptr<WebViewConfiguration> configuration)
@@ -16,17 +18,32 @@ std::shared_ptr<WebView> WebView::make(ui::Rect frame, std::shared_ptr<WebViewCo
 void WebView::loadFileURL(const URL& file, const URL& readAccessRoot) {
   if (!file.isFileURL() || !readAccessRoot.isFileURL()) return;
   url_ = file;
+  flushQueuedScripts();
   engine().loadFileURL(file, readAccessRoot);
 }
 
 void WebView::loadRequest(const URLRequest& request) {
   if (!request.url) return;
   url_ = request.url;
+  flushQueuedScripts();
   engine().loadRequest(request);
 }
 
 void WebView::evaluateJavaScript(const std::string& script, JavaScriptCompletion completion) {
+  flushQueuedScripts();
   engine().evaluateJavaScript(script, std::move(completion));
+}
+
+void WebView::queueJavaScript(std::string script) {
+  if (!queuedScripts_.add(std::move(script))) return;
+  dispatch::mainLoop()->postAtEndOfPass([weakSelf = weak_from_this()] {
+    if (auto self = weakSelf.lock()) static_cast<WebView&>(*self).flushQueuedScripts();
+  });
+}
+
+void WebView::flushQueuedScripts() {
+  if (queuedScripts_.empty()) return;
+  for (const auto& batch : queuedScripts_.takeBatches()) engine().evaluateScripts(batch);
 }
 
 void WebView::setInspectable(bool inspectable) {

@@ -9,6 +9,7 @@
 #include "zephro/platform/ui/view.h"
 #include "zephro/platform/web/javascript_completion.h"
 #include "zephro/platform/web/navigation_delegate.h"
+#include "zephro/platform/web/queued_scripts.h"
 #include "zephro/platform/web/scroll_view_settings.h"
 #include "zephro/platform/web/ui_delegate.h"
 #include "zephro/platform/web/url_request.h"
@@ -40,7 +41,16 @@ class WebView : public ui::View {
   // The URL of the last load started; absent before the first.
   const std::optional<URL>& url() const { return url_; }
 
+  // Scripts queued before are evaluated first, so the page sees them in order.
   void evaluateJavaScript(const std::string& script, JavaScriptCompletion completion = {});
+  // Evaluates `script` once the current main-loop pass ends, together with
+  // the other scripts queued for this view in the same pass, in queuing
+  // order; its result and any error are ignored, and an error stops none of
+  // the others. `script` must parse on its own: engines may join the scripts
+  // into one text. For answers and events, which a page may draw in bursts.
+  void queueJavaScript(std::string script);
+  // Evaluates what is queued now instead of at the end of the pass.
+  void flushQueuedScripts();
 
   std::weak_ptr<NavigationDelegate> navigationDelegate() const { return navigationDelegate_; }
   void setNavigationDelegate(std::weak_ptr<NavigationDelegate> delegate) { navigationDelegate_ = std::move(delegate); }
@@ -67,6 +77,7 @@ class WebView : public ui::View {
   std::shared_ptr<WebViewConfiguration> configuration_;
   std::shared_ptr<WebViewEngine> engine_;
   std::optional<URL> url_;
+  QueuedScripts queuedScripts_;
   std::weak_ptr<NavigationDelegate> navigationDelegate_;
   std::weak_ptr<UIDelegate> uiDelegate_;
   bool inspectable_ = false;

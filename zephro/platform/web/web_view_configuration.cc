@@ -9,9 +9,10 @@
 namespace zephro::platform::web {
 namespace {
 
-// Schemes an engine loads by itself; it never hands their requests to a handler.
-constexpr std::array<std::string_view, 8> kEngineSchemes = {
-    "http", "https", "file", "about", "data", "blob", "ws", "wss"};
+// Schemes an engine loads by itself; it never hands their requests to a
+// handler. Refused here, so that no backend has to refuse them on its own.
+constexpr std::array<std::string_view, 10> kEngineSchemes = {
+    "http", "https", "file", "ftp", "about", "data", "blob", "javascript", "ws", "wss"};
 
 std::string lowercased(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "zephro/platform/foundation/url.h"
 #include "zephro/platform/web/configuration_observer.h"
@@ -30,6 +31,11 @@ class WebViewEngine : public ConfigurationObserver {
   virtual void loadRequest(const URLRequest& request) = 0;
   // `completion` may be empty; when it is not, it is called exactly once.
   virtual void evaluateJavaScript(const std::string& script, JavaScriptCompletion completion) = 0;
+  // Evaluates `scripts` in order, each as if evaluated alone without a
+  // completion: one that throws leaves the others running. Each parses on its
+  // own. By default one evaluation each; engines with a costly evaluation
+  // hand them over together.
+  virtual void evaluateScripts(const std::vector<std::string>& scripts);
   // Whether a developer inspector may attach to the page.
   virtual void setInspectable(bool inspectable) = 0;
 };
@@ -40,9 +46,13 @@ class WebViewEngine : public ConfigurationObserver {
 using WebViewEngineFactory =
     std::function<std::shared_ptr<WebViewEngine>(WebView& webView, WebViewEngineClient client)>;
 
-// Set once at start-up by a backend; an empty factory restores the default,
-// the headless engine. Web views made earlier keep their engines.
+// Set once at start-up by a backend; an empty factory restores the default.
+// Web views made earlier keep their engines.
 void setEngineFactory(WebViewEngineFactory factory);
+// The engine for views the installed factory does not serve; set by a backend
+// at start-up (platform/headless/install.h).
+void setDefaultEngineFactory(WebViewEngineFactory factory);
+// Without any engine for the view, aborts: no backend was installed.
 std::shared_ptr<WebViewEngine> makeEngine(WebView& webView, WebViewEngineClient client);
 
 }  // namespace zephro::platform::web

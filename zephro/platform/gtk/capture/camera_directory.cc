@@ -22,14 +22,14 @@ HostPipeline& hostPipeline() {
 
 void appendMonitoredDevices(std::vector<CameraSource>& cameras) {
   if (!ensureGstreamer()) return;
-  GstDeviceMonitor* monitor = gst_device_monitor_new();
-  gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
-  GList* devices = gst_device_monitor_get_devices(monitor);
-  for (GList* item = devices; item != nullptr; item = item->next) {
-    cameras.push_back(CameraSource::fromDevice(GST_DEVICE(item->data)));
+  const auto monitor = GObjectRef<GstDeviceMonitor>::adopt(gst_device_monitor_new());
+  gst_device_monitor_add_filter(monitor.get(), "Video/Source", nullptr);
+  const GOwned<GList> devices(gst_device_monitor_get_devices(monitor.get()));
+  for (GList* item = devices.get(); item != nullptr; item = item->next) {
+    // The list hands over a reference to each device.
+    const auto device = GObjectRef<GstDevice>::adopt(GST_DEVICE(item->data));
+    cameras.push_back(CameraSource::fromDevice(device.get()));
   }
-  g_list_free_full(devices, gst_object_unref);
-  gst_object_unref(monitor);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "zephro/platform/dispatch/main_queue.h"
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/capture/gst_error_text.h"
+#include "zephro/platform/gtk/capture/gst_owned.h"
 
 namespace zephro::platform::gtk {
 
@@ -26,27 +28,25 @@ constexpr const char* kProcessing =
 
 // The preferred size first, so that a source able to offer it picks it, then
 // any raw video.
-GstCaps* sizeCaps(const std::optional<FrameSize>& preferred) {
+GOwned<GstCaps> sizeCaps(const std::optional<FrameSize>& preferred) {
   GstCaps* any = gst_caps_new_empty_simple("video/x-raw");
-  if (!preferred) return any;
+  if (!preferred) return GOwned<GstCaps>(any);
   GstCaps* caps = gst_caps_new_simple("video/x-raw", "width", G_TYPE_INT, preferred->width, "height", G_TYPE_INT,
                                       preferred->height, nullptr);
-  gst_caps_append(caps, any);
-  return caps;
+  gst_caps_append(caps, any);  // takes `any`
+  return GOwned<GstCaps>(caps);
 }
 
 // Opening a camera and its first picture take well under a second; a loaded
 // machine gets generous slack before the camera counts as unresponsive.
 constexpr std::chrono::milliseconds kStartTimeout{5000};
 
-CameraPipeline* fromUserData(gpointer self) { return static_cast<CameraPipeline*>(self); }
-
 std::optional<VideoFrame> pullFrame(GstAppSink* sink) {
-  GstSample* sample = gst_app_sink_pull_sample(sink);
-  auto frame = VideoFrame::map(sample);
-  if (sample != nullptr) gst_sample_unref(sample);
-  return frame;
+  const GOwned<GstSample> sample(gst_app_sink_pull_sample(sink));
+  return VideoFrame::map(sample.get());
 }
+
+GObjectRef<GstBus> busOf(GstElement* element) { return GObjectRef<GstBus>::adopt(gst_element_get_bus(element)); }
 
 }  // namespace
 
@@ -62,19 +62,16 @@ CameraPipeline::CameraPipeline(CameraPipelineOptions options) : options_(std::mo
 CameraPipeline::~CameraPipeline() {
   if (!pipeline_) return;
   gst_element_set_state(pipeline_.get(), GST_STATE_NULL);
-  GstBus* bus = gst_element_get_bus(pipeline_.get());
-  gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
-  gst_object_unref(bus);
+  gst_bus_set_sync_handler(busOf(pipeline_.get()).get(), nullptr, nullptr, nullptr);
 }
 
 bool CameraPipeline::build(const CameraSource& source, std::string& error) {
   auto sourceElement = source.createElement(error);
   if (!sourceElement) return false;
-  GError* parseError = nullptr;
-  auto processing = GObjectRef<GstElement>::sink(gst_parse_bin_from_description(kProcessing, TRUE, &parseError));
-  if (parseError != nullptr) {
+  GOwned<GError> parseError;
+  auto processing = GObjectRef<GstElement>::sink(gst_parse_bin_from_description(kProcessing, TRUE, parseError.out()));
+  if (parseError) {
     error = "the camera pipeline cannot be built: " + std::string(parseError->message);
-    g_clear_error(&parseError);
     return false;
   }
   pipeline_ = GObjectRef<GstElement>::sink(gst_pipeline_new("zephro-camera"));
@@ -83,25 +80,24 @@ bool CameraPipeline::build(const CameraSource& source, std::string& error) {
     error = "the camera " + source.name() + " delivers no raw video";
     return false;
   }
-  GstElement* sizeFilter = gst_bin_get_by_name(GST_BIN(pipeline_.get()), "camera-size");
-  GstCaps* caps = sizeCaps(options_.preferredSize);
-  g_object_set(sizeFilter, "caps", caps, nullptr);
-  gst_caps_unref(caps);
-  gst_object_unref(sizeFilter);
-  attachSink("preview", &CameraPipeline::onPreviewSample);
-  attachSink("scan", &CameraPipeline::onScanSample);
-  GstBus* bus = gst_element_get_bus(pipeline_.get());
-  gst_bus_set_sync_handler(bus, &CameraPipeline::onBusMessage, this, nullptr);
-  gst_object_unref(bus);
+  auto sizeFilter = GObjectRef<GstElement>::adopt(gst_bin_get_by_name(GST_BIN(pipeline_.get()), "camera-size"));
+  g_object_set(sizeFilter.get(), "caps", sizeCaps(options_.preferredSize).get(), nullptr);
+  attachSink("preview", [this](GstAppSink* sink) { return onPreviewSample(sink); });
+  attachSink("scan", [this](GstAppSink* sink) { return onScanSample(sink); });
+  using BusHandler = Trampoline<GstBusSyncReply(GstBus*, GstMessage*)>;
+  gst_bus_set_sync_handler(busOf(pipeline_.get()).get(), BusHandler::call,
+                           BusHandler::own([this](GstBus*, GstMessage* message) { return onBusMessage(message); }),
+                           BusHandler::destroy);
   return true;
 }
 
-void CameraPipeline::attachSink(const char* name, GstFlowReturn (*onSample)(GstAppSink*, gpointer)) {
-  GstElement* sink = gst_bin_get_by_name(GST_BIN(pipeline_.get()), name);
+void CameraPipeline::attachSink(const char* name, std::function<GstFlowReturn(GstAppSink*)> onSample) {
+  using SampleHandler = Trampoline<GstFlowReturn(GstAppSink*)>;
+  auto sink = GObjectRef<GstElement>::adopt(gst_bin_get_by_name(GST_BIN(pipeline_.get()), name));
   GstAppSinkCallbacks callbacks{};
-  callbacks.new_sample = onSample;
-  gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, this, nullptr);
-  gst_object_unref(sink);
+  callbacks.new_sample = SampleHandler::call;
+  gst_app_sink_set_callbacks(GST_APP_SINK(sink.get()), &callbacks, SampleHandler::own(std::move(onSample)),
+                             SampleHandler::destroy);
 }
 
 bool CameraPipeline::start(std::string& error) {
@@ -139,37 +135,33 @@ std::string CameraPipeline::takeLastError() {
 }
 
 std::optional<std::uint64_t> CameraPipeline::runningTime() const {
-  GstClock* clock = gst_element_get_clock(pipeline_.get());
-  if (clock == nullptr) return std::nullopt;
-  const GstClockTime now = gst_clock_get_time(clock);
-  gst_object_unref(clock);
-  return now - gst_element_get_base_time(pipeline_.get());
+  const auto clock = GObjectRef<GstClock>::adopt(gst_element_get_clock(pipeline_.get()));
+  if (!clock) return std::nullopt;
+  return gst_clock_get_time(clock.get()) - gst_element_get_base_time(pipeline_.get());
 }
 
-GstFlowReturn CameraPipeline::onPreviewSample(GstAppSink* sink, gpointer self) {
-  CameraPipeline& pipeline = *fromUserData(self);
+GstFlowReturn CameraPipeline::onPreviewSample(GstAppSink* sink) {
   auto frame = pullFrame(sink);
   if (!frame) return GST_FLOW_OK;
-  pipeline.startup_.report(StartupLatch::Outcome::flowing);
-  if (pipeline.previewSlot_.put(std::move(*frame))) pipeline.postPreviewDelivery();
+  startup_.report(StartupLatch::Outcome::flowing);
+  if (previewSlot_.put(std::move(*frame))) postPreviewDelivery();
   return GST_FLOW_OK;
 }
 
-GstFlowReturn CameraPipeline::onScanSample(GstAppSink* sink, gpointer self) {
-  CameraPipeline& pipeline = *fromUserData(self);
+GstFlowReturn CameraPipeline::onScanSample(GstAppSink* sink) {
   // Read before decoding: a stop during the decoding voids this frame.
-  const std::uint64_t generation = pipeline.generation_;
+  const std::uint64_t generation = generation_;
   auto frame = pullFrame(sink);
-  if (!frame || !pipeline.options_.codeReader) return GST_FLOW_OK;
-  CodeBatch batch{pipeline.options_.codeReader(*frame), frame->timestamp()};
-  if (!batch.codes.empty()) pipeline.postCodes(std::move(batch), generation);
+  if (!frame || !options_.codeReader) return GST_FLOW_OK;
+  CodeBatch batch{options_.codeReader(*frame), frame->timestamp()};
+  if (!batch.codes.empty()) postCodes(std::move(batch), generation);
   return GST_FLOW_OK;
 }
 
-GstBusSyncReply CameraPipeline::onBusMessage(GstBus*, GstMessage* message, gpointer self) {
-  if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) fromUserData(self)->fail(gstErrorText(message));
+GstBusSyncReply CameraPipeline::onBusMessage(GstMessage* message) {
+  if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) fail(gstErrorText(message));
   // A camera has no end: its stream ending means it went away.
-  if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) fromUserData(self)->fail("the camera stopped sending pictures");
+  if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) fail("the camera stopped sending pictures");
   // Nothing reads the bus asynchronously: queued messages would pile up.
   return GST_BUS_DROP;
 }

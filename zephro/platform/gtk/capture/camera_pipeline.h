@@ -89,7 +89,7 @@ class CameraPipeline : public std::enable_shared_from_this<CameraPipeline> {
  private:
   explicit CameraPipeline(CameraPipelineOptions options);
   bool build(const CameraSource& source, std::string& error);
-  void attachSink(const char* name, GstFlowReturn (*onSample)(GstAppSink*, gpointer));
+  void attachSink(const char* name, std::function<GstFlowReturn(GstAppSink*)> onSample);
   void stopLocked();
   // Stops unless a stop (or failed start) came after `generation` began.
   bool stopIfStillIn(std::uint64_t generation);
@@ -97,9 +97,9 @@ class CameraPipeline : public std::enable_shared_from_this<CameraPipeline> {
   std::string takeLastError();
 
   // Streaming threads.
-  static GstFlowReturn onPreviewSample(GstAppSink* sink, gpointer self);
-  static GstFlowReturn onScanSample(GstAppSink* sink, gpointer self);
-  static GstBusSyncReply onBusMessage(GstBus* bus, GstMessage* message, gpointer self);
+  GstFlowReturn onPreviewSample(GstAppSink* sink);
+  GstFlowReturn onScanSample(GstAppSink* sink);
+  GstBusSyncReply onBusMessage(GstMessage* message);
   void postPreviewDelivery();
   void postCodes(CodeBatch batch, std::uint64_t generation);
   void fail(std::string error);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "zephro/platform/gtk/capture/gst_error_text.h"
+#include "zephro/platform/gtk/capture/gst_owned.h"
 #include "zephro/platform/gtk/capture/gstreamer_runtime.h"
 
 namespace zephro::platform::gtk {
@@ -14,28 +15,20 @@ namespace {
 constexpr GstClockTime kOpenTimeout = 5 * GST_SECOND;
 
 std::string takeString(gchar* owned) {
-  std::string text = owned != nullptr ? owned : "";
-  g_free(owned);
-  return text;
+  const GOwned<gchar> text(owned);
+  return text ? text.get() : "";
 }
 
 std::string deviceNode(GstDevice* device) {
-  GstStructure* properties = gst_device_get_properties(device);
-  std::string node;
-  if (properties != nullptr) {
-    const gchar* path = gst_structure_get_string(properties, "device.path");
-    if (path != nullptr) node = path;
-    gst_structure_free(properties);
-  }
-  return node;
+  const GOwned<GstStructure> properties(gst_device_get_properties(device));
+  const gchar* path = properties ? gst_structure_get_string(properties.get(), "device.path") : nullptr;
+  return path != nullptr ? path : "";
 }
 
 bool holdsPicture(GstElement* sink) {
-  GstSample* sample = nullptr;
-  g_object_get(sink, "last-sample", &sample, nullptr);
-  if (sample == nullptr) return false;
-  gst_sample_unref(sample);
-  return true;
+  GOwned<GstSample> sample;
+  g_object_get(sink, "last-sample", sample.out(), nullptr);
+  return static_cast<bool>(sample);
 }
 
 // Pauses `pipeline`, which opens the device (or file) without streaming. A
@@ -89,20 +82,17 @@ GObjectRef<GstElement> CameraSource::createElement(std::string& error) const {
 }
 
 GObjectRef<GstElement> CameraSource::parseDescription(std::string& error) const {
-  GError* parseError = nullptr;
+  GOwned<GError> parseError;
   auto bin = GObjectRef<GstElement>::sink(
-      gst_parse_bin_from_description(description_.c_str(), TRUE, &parseError));
-  if (parseError != nullptr) {
+      gst_parse_bin_from_description(description_.c_str(), TRUE, parseError.out()));
+  if (parseError) {
     error = "the camera pipeline does not parse: " + std::string(parseError->message);
-    g_clear_error(&parseError);
     return {};
   }
-  GstPad* output = gst_element_get_static_pad(bin.get(), "src");
-  if (output == nullptr) {
+  if (!GObjectRef<GstPad>::adopt(gst_element_get_static_pad(bin.get(), "src"))) {
     error = "the camera pipeline has no unlinked output";
     return {};
   }
-  gst_object_unref(output);
   return bin;
 }
 

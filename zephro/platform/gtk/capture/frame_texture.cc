@@ -16,19 +16,15 @@ constexpr GdkMemoryFormat kOpaqueRgba = GDK_MEMORY_R8G8B8A8_PREMULTIPLIED;
 
 GObjectRef<GdkTexture> makeFrameTexture(VideoFrame rgbaFrame) {
   auto* frame = new VideoFrame(std::move(rgbaFrame));
-  GBytes* pixels = g_bytes_new_with_free_func(frame->pixels(), frame->byteSize(), releaseFrame, frame);
-  auto texture = GObjectRef<GdkTexture>::adopt(
-      gdk_memory_texture_new(frame->width(), frame->height(), kOpaqueRgba, pixels, frame->stride()));
-  g_bytes_unref(pixels);
-  return texture;
+  const GOwned<GBytes> pixels(g_bytes_new_with_free_func(frame->pixels(), frame->byteSize(), releaseFrame, frame));
+  return GObjectRef<GdkTexture>::adopt(
+      gdk_memory_texture_new(frame->width(), frame->height(), kOpaqueRgba, pixels.get(), frame->stride()));
 }
 
 GObjectRef<GdkTexture> makeBlackTexture() {
   static const guint8 kBlack[] = {0, 0, 0, 255};
-  GBytes* pixel = g_bytes_new_static(kBlack, sizeof kBlack);
-  auto texture = GObjectRef<GdkTexture>::adopt(gdk_memory_texture_new(1, 1, kOpaqueRgba, pixel, sizeof kBlack));
-  g_bytes_unref(pixel);
-  return texture;
+  const GOwned<GBytes> pixel(g_bytes_new_static(kBlack, sizeof kBlack));
+  return GObjectRef<GdkTexture>::adopt(gdk_memory_texture_new(1, 1, kOpaqueRgba, pixel.get(), sizeof kBlack));
 }
 
 }  // namespace zephro::platform::gtk

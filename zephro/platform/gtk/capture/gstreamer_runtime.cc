@@ -4,16 +4,17 @@
 
 #include <cstdio>
 
+#include "zephro/platform/gtk/gobject_ref.h"
+
 namespace zephro::platform::gtk {
 
 bool ensureGstreamer() {
   // A function-local static is initialised exactly once even when the main
   // thread and the background queue race to it.
   static const bool started = [] {
-    GError* error = nullptr;
-    if (gst_init_check(nullptr, nullptr, &error)) return true;
-    std::fprintf(stderr, "camera: GStreamer cannot start: %s\n", error != nullptr ? error->message : "?");
-    g_clear_error(&error);
+    GOwned<GError> error;
+    if (gst_init_check(nullptr, nullptr, error.out())) return true;
+    std::fprintf(stderr, "camera: GStreamer cannot start: %s\n", error ? error->message : "?");
     return false;
   }();
   return started;

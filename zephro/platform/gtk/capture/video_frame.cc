@@ -2,10 +2,12 @@
 
 #include <gst/video/video.h>
 
+#include "zephro/platform/gtk/capture/gst_owned.h"
+
 namespace zephro::platform::gtk {
 
 struct VideoFrame::Mapping {
-  GstSample* sample = nullptr;
+  GOwned<GstSample> sample;
   GstVideoFrame frame{};
   bool mapped = false;
 
@@ -14,7 +16,6 @@ struct VideoFrame::Mapping {
   explicit Mapping(GstSample* owned) : sample(owned) {}
   ~Mapping() {
     if (mapped) gst_video_frame_unmap(&frame);
-    gst_sample_unref(sample);
   }
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/gtk/web_extension_protocol.h"
 
 namespace zephro::platform::gtk::extension {
@@ -30,15 +31,11 @@ std::filesystem::path normalised(const std::filesystem::path& path) {
 std::optional<std::filesystem::path> localFilePath(const std::string& uri) {
   // Query and fragment do not name another file.
   const auto address = uri.substr(0, uri.find_first_of("?#"));
-  gchar* host = nullptr;
-  gchar* filename = g_filename_from_uri(address.c_str(), &host, nullptr);
+  GOwned<gchar> host;
+  const GOwned<gchar> filename(g_filename_from_uri(address.c_str(), host.out(), nullptr));
   // A file on another host is no local file.
-  const bool local = filename != nullptr && (host == nullptr || g_ascii_strcasecmp(host, "localhost") == 0);
-  std::optional<std::filesystem::path> path;
-  if (local) path = filename;
-  g_free(host);
-  g_free(filename);
-  return path;
+  if (!filename || (host && g_ascii_strcasecmp(host.get(), "localhost") != 0)) return std::nullopt;
+  return std::filesystem::path(filename.get());
 }
 
 bool isInsideReadAccessRoot(const std::filesystem::path& file, const std::filesystem::path& root) {

@@ -1,10 +1,17 @@
-// The runner's preparation and home screen.
+// The runner's preparation and home screen: the one place that puts every
+// layer of the kit together.
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "zephro/bridge/jsb_manager.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
+#include "zephro/platform/headless/install.h"
 #include "zephro/platform/ui/navigation_controller.h"
+#include "zephro/scopes/app_jsb.h"
+#include "zephro/scopes/event_forwarder_jsb.h"
+#include "zephro/scopes/view_stack_jsb.h"
 #include "zephro/screens/zp_root_view_controller.h"
 #include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
 
@@ -23,11 +30,22 @@ std::string debugHostFrom(const std::optional<std::string>& stored) {
   return stored->rfind("http", 0) == 0 ? *stored : "http://" + *stored;
 }
 
+// In this order, replacing earlier ones.
+void registerScopes() {
+  JSBManager& scopes = JSBManager::shared();
+  scopes.registerScope(std::make_shared<ViewStackJSB>(), kViewStackScope);
+  scopes.registerScope(std::make_shared<EventForwarderJSB>(), kEventForwarderScope);
+  scopes.registerScope(std::make_shared<AppJSB>(), kAppScope);
+}
+
 }  // namespace
 
 void ZephroSdk4TolmarRunner::prepare() {
+  // A host that installed no backend runs the kit headless.
+  platform::headless::install();
   H5Manager& manager = H5Manager::shared();
   manager.setup(kDefaultBundlePath);
+  registerScopes();
   platform::foundation::UserDefaults& defaults = platform::foundation::UserDefaults::standard();
   manager.setDebugHost(debugHostFrom(defaults.string(kDebugHostKey)));
   manager.setIsDebug(defaults.boolean(kIsDebugKey));
