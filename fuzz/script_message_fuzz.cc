@@ -8,6 +8,7 @@
 #include "fuzz_support.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
+#include "zephro/h5/h5_manager.h"
 #include "zephro/platform/headless/headless_main_loop.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 
@@ -44,7 +45,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // A web view per input: the headless engine keeps every script it ran, and
   // memory kept across inputs would set off the leak checks.
+  // Only the kit's own pages, as the H5 manager knows them, reach the bridge.
+  const URL root = *H5Manager::shared().rootUrl();
   auto webView = WebViewProvider::shared().createWebView();
+  webView->loadFileURL(root.appendingPathComponent("page/index.html"), root);
   auto* engine = platform::headless::engineOf(*webView);
   engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
   mainLoop()->drain();  // the answers reach the page at the end of the pass

@@ -6,6 +6,7 @@
 #include "tests/support/temporary_user_defaults.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
+#include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 #include "zephro/sdk/login_info_store.h"
@@ -24,7 +25,10 @@ class WebViewProviderTest : public ::testing::Test {
   void SetUp() override {
     content().removeAllUserScripts();
     JSBManager::shared().registerScope(scope, "test-scope");
+    webView->loadFileURL(bundlePage(), *H5Manager::shared().rootUrl());
   }
+
+  static URL bundlePage() { return H5Manager::shared().rootUrl()->appendingPathComponent("home/index.html"); }
 
   web::UserContentController& content() { return provider.webviewConfiguration()->userContentController(); }
   void post(std::any body) { engineOf(*webView)->postScriptMessage("jsb", std::move(body)); }
@@ -34,6 +38,7 @@ class WebViewProviderTest : public ::testing::Test {
   }
 
   testing::TemporaryStandardUserDefaults store;
+  H5Manager& pages = H5Manager::shared();  // tells the provider which pages are the kit's
   WebViewProvider& provider = WebViewProvider::shared();
   std::shared_ptr<RecordingScope> scope = std::make_shared<RecordingScope>();
   std::shared_ptr<H5ContentWebView> webView = provider.createWebView();
@@ -131,11 +136,27 @@ TEST_F(WebViewProviderTest, TheNewestWebViewsStartupScriptAloneIsInForce) {
 
   UserDefaults::standard().remove(kLoginUserTokenKey);
   for (int i = 0; i < 3; ++i) provider.createWebView();
-  loggedIn->loadFileURL(URL::fileURL("/pages/index.html"), URL::fileURL("/pages", true));
+  loggedIn->loadFileURL(bundlePage(), *H5Manager::shared().rootUrl());
   const auto& sources = engineOf(*loggedIn)->loads().back().userScriptSources;
   ASSERT_EQ(sources.size(), 2u);
   EXPECT_EQ(sources[0], others.source);
   EXPECT_TRUE(sources[1].starts_with("window.__homeId = 42;window.__cloudConfig_appKey = \"\";")) << sources[1];
+}
+
+// Other documents get no start-up script; a message from one that got
+// through (a frame the engine cannot tell apart) is dropped before decoding.
+TEST_F(WebViewProviderTest, OnlyTheKitsOwnPagesGetTheGlobalsAndTheBridge) {
+  const URL elsewhere = *URL::parse("http://127.0.0.1:9/index.html");
+  auto fresh = provider.createWebView();
+  fresh->loadFileURL(bundlePage(), *H5Manager::shared().rootUrl());
+  fresh->loadRequest(web::URLRequest{elsewhere});
+  EXPECT_EQ(engineOf(*fresh)->loads()[0].userScriptSources.size(), 1u);
+  EXPECT_TRUE(engineOf(*fresh)->loads()[1].userScriptSources.empty());
+
+  ::testing::internal::CaptureStderr();
+  provider.didReceiveScriptMessage(content(), web::ScriptMessage{"jsb", std::string("{"), webView, elsewhere});
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\"jsb message from an untrusted origin: http://127.0.0.1:9\"\n");
+  EXPECT_TRUE(scope->invokes.empty());
 }
 
 // Every live engine hears of a change to the shared scripts: a new web view

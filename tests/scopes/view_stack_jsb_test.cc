@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/kit_fixture.h"
+#include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/notification_center.h"
 
 namespace zephro {
@@ -110,6 +111,7 @@ TEST_F(ViewStackJSBTest, ReplacePostsTheRouteOnlyWhenItIsAText) {
 TEST_F(ViewStackJSBTest, CallsFromAPageWhoseScreenIsGoneDoNothing) {
   pushPages({"A", "B"});
   auto orphan = H5ContentViewController::make("X", std::nullopt)->webview();
+  orphan->loadFileURL(*H5Manager::shared().pageUrl("A"), *H5Manager::shared().rootUrl());
   ASSERT_TRUE(testing::postBridgeMessage(*orphan, R"({"scope":"window","method":"pop","invokeId":1})"));
   ASSERT_TRUE(testing::postBridgeMessage(*orphan, R"({"scope":"window","method":"push","params":{"route":"C"}})"));
   EXPECT_EQ(stackNames(), (Names{"host", "A", "B"}));

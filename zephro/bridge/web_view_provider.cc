@@ -11,6 +11,7 @@
 #include "zephro/bridge/resource_scheme.h"
 #include "zephro/bridge/response_script.h"
 #include "zephro/bridge/startup_script.h"
+#include "zephro/bridge/trusted_documents.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
@@ -23,11 +24,12 @@ namespace {
 using platform::foundation::UserDefaults;
 namespace web = platform::web;
 
-web::UserScript currentStartupScript() {
+web::UserScript currentStartupScript(web::DocumentFilter trusted) {
   UserDefaults& defaults = UserDefaults::standard();
   std::string source = startupScript(defaults.string(kLoginUserTokenKey), defaults.value("homeId"),
                                      ZephroSdk4TolmarRunner::cloudConfig());
-  return web::UserScript{std::move(source), web::InjectionTime::atDocumentStart, /*forMainFrameOnly=*/true};
+  return web::UserScript{std::move(source), web::InjectionTime::atDocumentStart, /*forMainFrameOnly=*/true,
+                         std::move(trusted)};
 }
 
 std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std::string& body) {
@@ -38,6 +40,10 @@ std::optional<WebViewInvoke> decodeInvoke(const JSONDecoder& decoder, const std:
     return std::nullopt;
   }
 }
+
+// No document lies below "/dev/null/": the filter while no one has said
+// which documents are trusted lets none through.
+web::DocumentFilter noDocuments() { return {{"file:///dev/null/*"}, {}}; }
 
 std::shared_ptr<PageLoadEvents> pageScreenOf(web::WebView& webView) {
   auto* contentWebView = dynamic_cast<H5ContentWebView*>(&webView);
@@ -64,7 +70,9 @@ std::shared_ptr<WebViewProvider> WebViewProvider::make() {
 }
 
 std::shared_ptr<H5ContentWebView> WebViewProvider::createWebView() {
-  replaceStartupScript(currentStartupScript());
+  const web::DocumentFilter trusted = trustedDocuments_ ? trustedDocuments_->filter() : noDocuments();
+  replaceStartupScript(currentStartupScript(trusted));
+  configuration_->userContentController().setScriptMessageSources(trusted);
   auto webView = std::make_shared<H5ContentWebView>(platform::ui::Rect::zero(), configuration_);
   webView->setUIDelegate(weak_from_this());
   webView->setNavigationDelegate(weak_from_this());
@@ -91,6 +99,10 @@ void WebViewProvider::replaceStartupScript(web::UserScript script) {
 void WebViewProvider::didReceiveScriptMessage(web::UserContentController& /*controller*/,
                                               const web::ScriptMessage& message) {
   if (message.name != kBridgeChannel) return;
+  if (!trustedDocuments_ || !trustedDocuments_->isTrusted(message.documentURL)) {
+    writeDebugLine("jsb message from an untrusted origin: " + documentOriginText(message.documentURL));
+    return;
+  }
   const std::string* body = std::any_cast<std::string>(&message.body);
   if (!body) return;
   std::optional<WebViewInvoke> invoke = decodeInvoke(jsonDecoder_, *body);

@@ -1,14 +1,18 @@
 // Makes the web view of every page and is the native end of the bridge for
 // all of them: one shared configuration with the "jsb" message channel and
 // the "resource" scheme, the start-up script with the page globals, decoding
-// and dispatching page messages, and sending the answers back.
+// and dispatching page messages, and sending the answers back. Only the
+// documents of its TrustedDocuments (the kit's own pages, set by the H5
+// manager) get the globals and the bridge.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "zephro/bridge/h5_content_web_view.h"
+#include "zephro/bridge/trusted_documents.h"
 #include "zephro/bridge/web_view_response.h"
 #include "zephro/json/json_decoder.h"
 #include "zephro/json/json_encoder.h"
@@ -36,14 +40,21 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   // Shared by every web view this provider makes.
   const std::shared_ptr<platform::web::WebViewConfiguration>& webviewConfiguration() const { return configuration_; }
 
+  // The documents given the globals and the bridge from the next web view
+  // made on; until one is set, none are.
+  void setTrustedDocuments(std::shared_ptr<TrustedDocuments> trusted) { trustedDocuments_ = std::move(trusted); }
+
   // A new content web view, ready to load a page. Its start-up script, built
   // from the values stored now, replaces the one this provider added before
   // (user scripts others added stay), so only the newest values are injected
-  // into later page loads in any web view.
+  // into later page loads in any web view. The script, and the bridge, are
+  // limited to the documents trusted now.
   std::shared_ptr<H5ContentWebView> createWebView();
 
   // Page messages on "jsb": the JSON text of a WebViewInvoke, dispatched
   // through JSBManager::shared(); answers go back to the posting web view.
+  // A message from an untrusted document is dropped before decoding, with a
+  // debug line naming its origin.
   void didReceiveScriptMessage(platform::web::UserContentController& controller,
                                const platform::web::ScriptMessage& message) override;
   // Serves "resource" URLs from the application's temporary directory.
@@ -72,6 +83,7 @@ class WebViewProvider : public platform::web::NavigationDelegate,
   JSONDecoder jsonDecoder_;
   JSONEncoder jsonEncoder_;
   std::optional<platform::web::UserScript> startupScript_;
+  std::shared_ptr<TrustedDocuments> trustedDocuments_;
 };
 
 }  // namespace zephro

@@ -1,12 +1,15 @@
 #include "zephro/h5/h5_manager.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "zephro/bridge/h5_content_web_view.h"
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/h5/h5_content_view_stack.h"
 #include "zephro/h5/page_path.h"
+#include "zephro/h5/trusted_pages.h"
 #include "zephro/platform/foundation/bundle.h"
+#include "zephro/platform/web/url_pattern.h"
 
 namespace zephro {
 
@@ -17,9 +20,25 @@ H5Manager& H5Manager::shared() {
   return *manager;
 }
 
+// From its first use on, the provider gives the globals and the bridge to the
+// kit's pages alone.
+H5Manager::H5Manager() { WebViewProvider::shared().setTrustedDocuments(trustedPages()); }
+
 void H5Manager::setup(const std::string& bundlePath) {
   setBundlePath(bundlePath);
   WebViewProvider::shared();
+}
+
+bool H5Manager::addTrustedOrigin(std::string_view origin) {
+  const std::optional<URL> url = URL::parse(origin);
+  if (!url || (url->scheme() != "http" && url->scheme() != "https")) return false;
+  if ((!url->path().empty() && url->path() != "/") || url->query() || url->fragment()) return false;
+  std::optional<std::string> normal = platform::web::originOf(url->absoluteString());
+  if (!normal) return false;
+  if (std::find(trustedOrigins_.begin(), trustedOrigins_.end(), *normal) == trustedOrigins_.end()) {
+    trustedOrigins_.push_back(std::move(*normal));
+  }
+  return true;
 }
 
 std::optional<URL> H5Manager::debugUrl(const std::string& page) const {

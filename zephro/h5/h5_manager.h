@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "zephro/platform/foundation/url.h"
 
@@ -36,6 +38,16 @@ class H5Manager {
   // The same as setDebugHost: stored unchanged, not validated.
   void setupDebug(const std::string& host) { setDebugHost(host); }
 
+  // Trusts the pages of `origin` ("https://h5.example.com", a port may
+  // follow the host) like the bundle's: they get the start-up globals and the
+  // bridge (zephro/h5/trusted_pages.h), from the next web view made on. For
+  // hosts that serve some pages from their own servers. False, trusting
+  // nothing, for a text that is not an http or https origin (a path other
+  // than "/", a query or a fragment included).
+  bool addTrustedOrigin(std::string_view origin);
+  // Those added, as "scheme://host:port", lower-cased, in the order added.
+  const std::vector<std::string>& trustedOrigins() const { return trustedOrigins_; }
+
   // debugHost + "/" + page + "/index.html" joined as plain text; absent when
   // that is not a URL reference.
   std::optional<URL> debugUrl(const std::string& page) const;
@@ -49,11 +61,13 @@ class H5Manager {
   std::shared_ptr<H5ContentWebView> webview(const std::shared_ptr<H5ContentViewStack>& viewController) const;
 
  private:
-  H5Manager() = default;
+  // Hands the provider the kit's pages as its trusted documents.
+  H5Manager();
 
   std::string bundlePath_ = H5ManagerDefaultDocumentDirectory;
   bool isDebug_ = false;
   std::string debugHost_ = H5ManagerDefaultDebugHost;
+  std::vector<std::string> trustedOrigins_;
 };
 
 }  // namespace zephro

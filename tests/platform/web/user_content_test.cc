@@ -11,6 +11,14 @@ using headless::engineOf;
 
 UserScript script(std::string source) { return {std::move(source), InjectionTime::atDocumentStart, true}; }
 
+class RecordingMessageHandler : public ScriptMessageHandler {
+ public:
+  void didReceiveScriptMessage(UserContentController&, const ScriptMessage& message) override {
+    messages.push_back(message);
+  }
+  std::vector<ScriptMessage> messages;
+};
+
 class ConfigurationSyncTest : public ::testing::Test {
  protected:
   UserContentController& content() { return configuration->userContentController(); }
@@ -38,6 +46,19 @@ TEST_F(ConfigurationSyncTest, EachLoadKeepsTheScriptsInForceAtThatMoment) {
   EXPECT_EQ(engineOf(*second)->userScripts().back(), (UserScript{"three", InjectionTime::atDocumentEnd, false}));
   content().removeAllUserScripts();
   EXPECT_TRUE(engineOf(*first)->userScripts().empty());
+}
+
+TEST_F(ConfigurationSyncTest, OnlyDocumentsOfTheMessageSourcesReachHandlersAndMessagesNameTheirDocument) {
+  auto jsb = std::make_shared<RecordingMessageHandler>();
+  content().addScriptMessageHandler(jsb, "jsb");
+  content().setScriptMessageSources({{"file:///bundle/*"}, {}});
+  auto* engine = engineOf(*first);
+  EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}")));  // about:blank: nothing loaded yet
+  first->loadFileURL(URL::fileURL("/bundle/a/index.html"), URL::fileURL("/bundle/", true));
+  EXPECT_TRUE(engine->postScriptMessage("jsb", std::string("{}")));
+  EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}"), *URL::parse("http://127.0.0.1:9/frame.html")));
+  ASSERT_EQ(jsb->messages.size(), 1u);
+  EXPECT_EQ(jsb->messages[0].documentURL, URL::fileURL("/bundle/a/index.html"));
 }
 
 TEST_F(ConfigurationSyncTest, EnginesOfDestroyedViewsAreNotNotified) {

@@ -6,13 +6,28 @@
 namespace zephro::platform::gtk {
 namespace {
 
+// A null-terminated pattern array for WebKit, or null for an empty list
+// (which WebKit, like the model, reads as "no restriction" for an allow list).
+class PatternArray {
+ public:
+  explicit PatternArray(const std::vector<std::string>& patterns) {
+    for (const auto& pattern : patterns) items_.push_back(pattern.c_str());
+    items_.push_back(nullptr);
+  }
+  const gchar* const* get() const { return items_.size() > 1 ? items_.data() : nullptr; }
+
+ private:
+  std::vector<const gchar*> items_;
+};
+
 WebKitUserScript* makeWebKitScript(const web::UserScript& script) {
   const auto frames =
       script.forMainFrameOnly ? WEBKIT_USER_CONTENT_INJECT_TOP_FRAME : WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES;
   const auto time = script.injectionTime == web::InjectionTime::atDocumentStart
                         ? WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START
                         : WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_END;
-  return webkit_user_script_new(script.source.c_str(), frames, time, nullptr, nullptr);
+  const PatternArray allow(script.documents.allowList), block(script.documents.blockList);
+  return webkit_user_script_new(script.source.c_str(), frames, time, allow.get(), block.get());
 }
 
 }  // namespace

@@ -21,4 +21,12 @@ inline constexpr const char* kReadAccessRootMessageType = "(ts)";
 // "a{ts}" from page id to root path.
 inline constexpr const char* kInitialRootsType = "a{ts}";
 
+// Takes the script-message handlers from a document, run before its own
+// scripts. window.webkit itself cannot be removed (it is a fixed property of
+// the window); the handlers' getter on its prototype can.
+inline constexpr const char* kTakeBridgeScript =
+    "if (window.webkit) delete Object.getPrototypeOf(window.webkit).messageHandlers;";
+// Whether the window `w` still has them.
+inline constexpr const char* kHasBridgeExpression = "(w.webkit !== undefined && 'messageHandlers' in w.webkit)";
+
 }  // namespace zephro::platform::gtk::web_extension_protocol

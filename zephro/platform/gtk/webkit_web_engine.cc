@@ -5,6 +5,7 @@
 
 #include "zephro/platform/gtk/jsc_value_conversion.h"
 #include "zephro/platform/gtk/load_failure.h"
+#include "zephro/platform/gtk/message_source_guards.h"
 #include "zephro/platform/gtk/no_dialog_policy.h"
 #include "zephro/platform/gtk/script_batch.h"
 #include "zephro/platform/gtk/web_context.h"
@@ -45,7 +46,7 @@ std::shared_ptr<web::WebViewEngine> WebKitWebEngine::make(web::WebView& webView,
 WebKitWebEngine::WebKitWebEngine(web::WebViewEngineClient client, bool inspectable)
     : client_(std::move(client)),
       userContent_([this](const std::string& name, JSCValue* body) {
-        client_.didReceiveScriptMessage(name, plainValueOf(body));
+        client_.didReceiveScriptMessage(name, plainValueOf(body), documentURL_);
       }),
       settings_(GObjectRef<WebKitSettings>::adopt(webkit_settings_new())) {
   webkit_settings_set_enable_developer_extras(settings_.get(), inspectable);
@@ -129,10 +130,11 @@ void WebKitWebEngine::configurationDidChange(const web::WebViewConfiguration& co
                                              web::ConfigurationChange change) {
   switch (change) {
     case web::ConfigurationChange::userScripts:
-      userContent_.setUserScripts(configuration.userContentController().userScripts());
+      syncUserScripts(configuration);
       break;
     case web::ConfigurationChange::scriptMessageHandlers:
       userContent_.setHandlerNames(configuration.userContentController().scriptMessageHandlerNames());
+      syncUserScripts(configuration);
       break;
     case web::ConfigurationChange::urlSchemeHandlers:
       syncSchemes(configuration);
@@ -144,10 +146,18 @@ void WebKitWebEngine::configurationDidChange(const web::WebViewConfiguration& co
 }
 
 void WebKitWebEngine::syncAll(const web::WebViewConfiguration& configuration) {
-  userContent_.setUserScripts(configuration.userContentController().userScripts());
+  syncUserScripts(configuration);
   userContent_.setHandlerNames(configuration.userContentController().scriptMessageHandlerNames());
   syncSchemes(configuration);
   syncPreferences(configuration);
+}
+
+// The guards go first: they concern the page's scripts, not the others.
+void WebKitWebEngine::syncUserScripts(const web::WebViewConfiguration& configuration) {
+  const auto& content = configuration.userContentController();
+  std::vector<web::UserScript> scripts = messageSourceGuards(content.scriptMessageSources());
+  scripts.insert(scripts.end(), content.userScripts().begin(), content.userScripts().end());
+  userContent_.setUserScripts(scripts);
 }
 
 // Requests are routed by view and the model finds the handler when one comes,
@@ -181,7 +191,10 @@ void WebKitWebEngine::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpoin
   }
   // The timeout is the server's to answer the page itself: once its document
   // is shown, slow images and scripts no longer fail the page.
-  if (event == WEBKIT_LOAD_COMMITTED) engine->endLoadTimeout();
+  if (event == WEBKIT_LOAD_COMMITTED) {
+    engine->endLoadTimeout();
+    engine->commitDocument();
+  }
   if (event != WEBKIT_LOAD_FINISHED) return;
   engine->endLoadTimeout();
   // WebKit ends failed loads with "finished" too; only successes count.
@@ -200,6 +213,11 @@ void WebKitWebEngine::onWebProcessTerminated(WebKitWebView*, WebKitWebProcessTer
   auto* engine = static_cast<WebKitWebEngine*>(self);
   engine->endLoadTimeout();
   engine->client_.webContentProcessDidTerminate();
+}
+
+void WebKitWebEngine::commitDocument() {
+  const gchar* uri = webkit_web_view_get_uri(view_.get());
+  documentURL_ = uri != nullptr ? URL::parse(uri) : std::nullopt;
 }
 
 WebKitWebEngine* webKitEngineOf(web::WebView& webView) { return dynamic_cast<WebKitWebEngine*>(&webView.engine()); }

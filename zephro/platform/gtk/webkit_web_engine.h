@@ -22,6 +22,13 @@ class WebKitSchemeTask;
 // It mirrors the shared configuration into its own content manager and
 // settings, and reports messages, scheme requests, finished and failed loads
 // and the end of its web process to the model through its client.
+//
+// WebKit's script-message signal names neither the frame nor the document
+// that posted: a message is reported with the address of the main frame's
+// last committed document. Documents outside the configuration's message
+// sources are kept from posting in the web process instead (see
+// message_source_guards.h), so that an iframe of another origin inside a
+// trusted page never reaches a handler.
 class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_from_this<WebKitWebEngine> {
  public:
   // The factory the backend installs (web::setEngineFactory).
@@ -45,10 +52,12 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
 
  private:
   void syncAll(const web::WebViewConfiguration& configuration);
+  void syncUserScripts(const web::WebViewConfiguration& configuration);
   void syncSchemes(const web::WebViewConfiguration& configuration);
   void syncPreferences(const web::WebViewConfiguration& configuration);
   void connectSignals();
   void startLoadTimeout();
+  void commitDocument();
   void endLoadTimeout();
   void startSchemeTask(const std::string& scheme, const std::string& pageUri, WebKitURISchemeRequest* request);
   static void onLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
@@ -65,6 +74,8 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
   bool loadFailed_ = false;
   // The current load was stopped because it ran out of time.
   bool stoppedAtTimeout_ = false;
+  // The main frame's current document, as of its last commit.
+  std::optional<URL> documentURL_;
   // Open requests with their schemes, stopped if the view goes first.
   std::vector<std::pair<std::string, std::weak_ptr<WebKitSchemeTask>>> schemeTasks_;
 };

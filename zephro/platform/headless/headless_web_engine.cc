@@ -66,8 +66,14 @@ void HeadlessWebEngine::configurationDidChange(const web::WebViewConfiguration& 
 }
 
 bool HeadlessWebEngine::postScriptMessage(const std::string& name, std::any body) {
+  static const URL blank = *URL::parse("about:blank");
+  return postScriptMessage(name, std::move(body), loads_.empty() ? blank : loads_.back().url);
+}
+
+bool HeadlessWebEngine::postScriptMessage(const std::string& name, std::any body, const URL& document) {
+  if (!messageSources_.matches(document.absoluteString())) return false;
   if (std::find(handlerNames_.begin(), handlerNames_.end(), name) == handlerNames_.end()) return false;
-  return client_.didReceiveScriptMessage(name, std::move(body));
+  return client_.didReceiveScriptMessage(name, std::move(body), document);
 }
 
 std::shared_ptr<HeadlessURLSchemeTask> HeadlessWebEngine::runURLSchemeTask(const URL& url) {
@@ -103,6 +109,7 @@ void HeadlessWebEngine::syncUserScripts(const web::WebViewConfiguration& configu
 
 void HeadlessWebEngine::syncHandlerNames(const web::WebViewConfiguration& configuration) {
   handlerNames_ = configuration.userContentController().scriptMessageHandlerNames();
+  messageSources_ = configuration.userContentController().scriptMessageSources();
 }
 
 void HeadlessWebEngine::syncSchemes(const web::WebViewConfiguration& configuration) {
@@ -112,7 +119,9 @@ void HeadlessWebEngine::syncSchemes(const web::WebViewConfiguration& configurati
 RecordedLoad& HeadlessWebEngine::startLoad(LoadKind kind, const URL& url) {
   std::vector<std::string> sources;
   sources.reserve(userScripts_.size());
-  for (const auto& script : userScripts_) sources.push_back(script.source);
+  for (const auto& script : userScripts_) {
+    if (script.documents.matches(url.absoluteString())) sources.push_back(script.source);
+  }
   loads_.push_back(RecordedLoad{kind, url, std::nullopt, web::CachePolicy::useProtocolCachePolicy, 0, std::move(sources)});
   return loads_.back();
 }

@@ -24,7 +24,8 @@ struct RecordedLoad {
   std::optional<URL> readAccessRoot;  // file loads
   web::CachePolicy cachePolicy = web::CachePolicy::useProtocolCachePolicy;  // request loads
   double timeoutInterval = 0;         // request loads
-  // Sources of the user scripts the page would run, oldest first.
+  // Sources of the user scripts the page would run (those whose documents
+  // include the loaded URL), oldest first.
   std::vector<std::string> userScriptSources;
 };
 
@@ -67,7 +68,11 @@ class HeadlessWebEngine : public web::WebViewEngine {
 
   // The page posts `body` to window.webkit.messageHandlers[name]. Returns
   // whether a handler received it (a page cannot reach an unregistered name).
+  // The page is the document of the last load (about:blank before any).
   bool postScriptMessage(const std::string& name, std::any body);
+  // The same from the document at `document`, a frame's for one. A document
+  // outside the configuration's message sources cannot reach any handler.
+  bool postScriptMessage(const std::string& name, std::any body, const URL& document);
   // The page requests `url`; the task shows what the handler answered (so far:
   // a handler may keep the task and answer later). A scheme this view does not
   // serve fails with an unsupported-URL error, as the page would see it.
@@ -95,6 +100,7 @@ class HeadlessWebEngine : public web::WebViewEngine {
   bool inspectable_;
   std::vector<web::UserScript> userScripts_;
   std::vector<std::string> handlerNames_;
+  web::DocumentFilter messageSources_;
   std::vector<std::string> schemes_;
   std::vector<std::string> evaluatedScripts_;
   std::vector<std::vector<std::string>> scriptBatches_;

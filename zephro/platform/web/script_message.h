@@ -2,7 +2,10 @@
 
 #include <any>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "zephro/platform/foundation/url.h"
 
 namespace zephro::platform::web {
 
@@ -17,6 +20,10 @@ struct ScriptMessage {
   std::any body;
   // The web view whose page posted the message.
   std::weak_ptr<WebView> webView;
+  // The address of the posting document as far as the engine can tell; absent
+  // when it cannot. An engine that cannot tell frames apart gives the address
+  // of the main frame's current document (see its backend's documentation).
+  std::optional<URL> documentURL;
 };
 
 }  // namespace zephro::platform::web

@@ -43,6 +43,12 @@ std::vector<std::string> UserContentController::scriptMessageHandlerNames() cons
   return names;
 }
 
+void UserContentController::setScriptMessageSources(DocumentFilter sources) {
+  if (sources == messageSources_) return;
+  messageSources_ = std::move(sources);
+  changed(ConfigurationChange::scriptMessageHandlers);
+}
+
 void UserContentController::changed(ConfigurationChange change) const {
   if (didChange_) didChange_(change);
 }

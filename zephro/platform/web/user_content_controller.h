@@ -39,12 +39,20 @@ class UserContentController {
   // The registered names, sorted.
   std::vector<std::string> scriptMessageHandlerNames() const;
 
+  // The documents that can reach the handlers at all (every document by
+  // default). Engines keep the others from posting, frames included, as far
+  // as they can tell documents apart; handlers still see each message's
+  // document and may check it themselves.
+  void setScriptMessageSources(DocumentFilter sources);
+  const DocumentFilter& scriptMessageSources() const { return messageSources_; }
+
  private:
   void changed(ConfigurationChange change) const;
 
   ConfigurationChangeCallback didChange_;
   std::vector<UserScript> userScripts_;
   std::map<std::string, std::shared_ptr<ScriptMessageHandler>> handlers_;
+  DocumentFilter messageSources_;
 };
 
 }  // namespace zephro::platform::web

@@ -9,13 +9,14 @@ namespace zephro::platform::web {
 
 WebViewEngineClient::WebViewEngineClient(std::weak_ptr<WebView> webView) : webView_(std::move(webView)) {}
 
-bool WebViewEngineClient::didReceiveScriptMessage(const std::string& name, std::any body) const {
+bool WebViewEngineClient::didReceiveScriptMessage(const std::string& name, std::any body,
+                                                  std::optional<URL> documentURL) const {
   auto view = webView();
   if (!view) return false;
   auto& controller = view->configuration()->userContentController();
   auto handler = controller.scriptMessageHandler(name);
   if (!handler) return false;
-  handler->didReceiveScriptMessage(controller, ScriptMessage{name, std::move(body), view});
+  handler->didReceiveScriptMessage(controller, ScriptMessage{name, std::move(body), view, std::move(documentURL)});
   return true;
 }
 

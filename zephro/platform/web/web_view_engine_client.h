@@ -3,8 +3,10 @@
 #include <any>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "zephro/platform/foundation/url.h"
 #include "zephro/platform/web/web_error.h"
 
 namespace zephro::platform::web {
@@ -20,9 +22,10 @@ class WebViewEngineClient {
  public:
   explicit WebViewEngineClient(std::weak_ptr<WebView> webView);
 
-  // The page posted `body` to the handler `name`; the configuration's handler
-  // of that name receives it. Returns whether a handler took it.
-  bool didReceiveScriptMessage(const std::string& name, std::any body) const;
+  // The document at `documentURL` posted `body` to the handler `name`; the
+  // configuration's handler of that name receives it. Returns whether a
+  // handler took it.
+  bool didReceiveScriptMessage(const std::string& name, std::any body, std::optional<URL> documentURL) const;
   // The page requested a resource of `scheme`; the configuration's handler of
   // that scheme gets the task, a scheme without one fails it (unsupported URL).
   void startURLSchemeTask(const std::string& scheme, const std::shared_ptr<URLSchemeTask>& task) const;

@@ -1,6 +1,8 @@
 // Loaded by WebKit into every web process of the kit's web context. It moves
-// "resource://NAME" requests to the kit's private scheme and confines file://
-// reads of each page to the read-access root its last file load was given.
+// "resource://NAME" requests to the kit's private scheme, confines file://
+// reads of each page to the read-access root its last file load was given,
+// and keeps the bridge from documents without an address of their own that
+// another origin made (extension/frame_rules.h).
 
 #include <webkit/webkit-web-process-extension.h>
 
@@ -9,7 +11,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "zephro/platform/gtk/extension/frame_rules.h"
 #include "zephro/platform/gtk/extension/request_rules.h"
 #include "zephro/platform/gtk/web_extension_protocol.h"
 
@@ -53,6 +57,48 @@ void onPageCreated(WebKitWebProcessExtension*, WebKitWebPage* page, gpointer) {
   g_signal_connect(page, "send-request", G_CALLBACK(onSendRequest), nullptr);
 }
 
+// The frame's ancestors as its new document sees them, nearest first: a line
+// per readable one ("1" or "0" for whether it has the handlers, then its
+// address), and "!" where one of another origin stops the walk.
+const std::string& ancestorsScript() {
+  static const std::string script = std::string(R"((function () {
+  var lines = [];
+  for (var w = window; w.parent !== w; ) {
+    w = w.parent;
+    try { lines.push(()") + protocol::kHasBridgeExpression + R"( ? "1" : "0") + String(w.location.href)); }
+    catch (e) { lines.push("!"); break; }
+  }
+  return lines.join("\n");
+})())";
+  return script;
+}
+
+bool losesBridge(const std::string& address, JSCContext* context) {
+  JSCValue* result = jsc_context_evaluate(context, ancestorsScript().c_str(), -1);
+  gchar* text = jsc_value_is_string(result) ? jsc_value_to_string(result) : g_strdup("");
+  std::vector<rules::Ancestor> ancestors;
+  bool endsAtOtherOrigin = false;
+  gchar** lines = g_strsplit(text, "\n", -1);
+  for (gchar** line = lines; *line != nullptr && **line != '\0'; ++line) {
+    endsAtOtherOrigin = **line == '!';
+    if (!endsAtOtherOrigin) ancestors.push_back({*line + 1, **line == '1'});
+  }
+  g_strfreev(lines);
+  g_free(text);
+  g_object_unref(result);
+  return rules::losesBridge(address, ancestors, endsAtOtherOrigin);
+}
+
+// Runs as a frame gets a fresh window, before any of its document's scripts.
+void onWindowObjectCleared(WebKitScriptWorld* world, WebKitWebPage*, WebKitFrame* frame, gpointer) {
+  const gchar* uri = webkit_frame_get_uri(frame);
+  const std::string address = uri != nullptr ? uri : "";
+  if (!rules::inheritsOrigin(address)) return;
+  JSCContext* context = webkit_frame_get_js_context_for_script_world(frame, world);
+  if (losesBridge(address, context)) g_object_unref(jsc_context_evaluate(context, protocol::kTakeBridgeScript, -1));
+  g_object_unref(context);
+}
+
 gboolean onUserMessage(WebKitWebProcessExtension*, WebKitUserMessage* message, gpointer) {
   if (g_strcmp0(webkit_user_message_get_name(message), protocol::kReadAccessRootMessage) != 0) return FALSE;
   GVariant* parameters = webkit_user_message_get_parameters(message);
@@ -83,4 +129,6 @@ extern "C" G_MODULE_EXPORT void webkit_web_process_extension_initialize_with_use
   loadInitialRoots(data);
   g_signal_connect(extension, "page-created", G_CALLBACK(onPageCreated), nullptr);
   g_signal_connect(extension, "user-message-received", G_CALLBACK(onUserMessage), nullptr);
+  g_signal_connect(webkit_script_world_get_default(), "window-object-cleared", G_CALLBACK(onWindowObjectCleared),
+                   nullptr);
 }

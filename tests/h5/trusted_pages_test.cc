@@ -1,0 +1,43 @@
+// Which documents are the kit's own pages: the bundle's files, the debug
+// host's pages in debug mode and the origins the host trusts.
+#include <gtest/gtest.h>
+
+#include "tests/support/kit_fixture.h"
+#include "zephro/h5/h5_manager.h"
+#include "zephro/h5/trusted_pages.h"
+
+namespace zephro {
+namespace {
+
+using TrustedPagesTest = testing::KitTest;
+
+TEST_F(TrustedPagesTest, TheBundleTheDebugHostInDebugModeAndAddedOriginsAreTrusted) {
+  H5Manager& manager = H5Manager::shared();
+  EXPECT_FALSE(manager.addTrustedOrigin("https://h5.example.com/pages"));
+  EXPECT_FALSE(manager.addTrustedOrigin("ftp://h5.example.com"));
+  EXPECT_TRUE(manager.addTrustedOrigin("https://H5.Example.com"));
+  manager.setDebugHost("http://10.0.0.2:3000");
+  const std::string bundleFile = URL::fileURL(bundle.path() / "dist/a/index.html").absoluteString();
+  const struct {
+    std::string document;
+    bool inDebugMode, trusted, matchedByPatterns;  // what the engine's patterns can tell
+  } table[] = {
+      {bundleFile + "?x=1", false, true, true},
+      {URL::fileURL(bundle.path() / "private/index.html").absoluteString(), false, false, false},
+      {"https://h5.example.com/p/index.html", false, true, true},
+      {"https://h5.example.com:8443/", false, false, true},  // another port of a trusted host
+      {"http://10.0.0.2:3000/home/index.html", true, true, true},
+      {"http://10.0.0.2:3000/home/index.html", false, false, false},
+      {"http://127.0.0.1:9/", true, false, false},
+      {"data:text/html,x", true, false, false},
+  };
+  for (const auto& row : table) {
+    manager.setIsDebug(row.inDebugMode);
+    EXPECT_EQ(isTrustedPage(URL::parse(row.document)), row.trusted) << row.document << " debug " << row.inDebugMode;
+    EXPECT_EQ(trustedPageFilter().matches(row.document), row.matchedByPatterns) << row.document;
+  }
+  EXPECT_FALSE(isTrustedPage(std::nullopt));
+}
+
+}  // namespace
+}  // namespace zephro

@@ -1,0 +1,61 @@
+#include "zephro/h5/trusted_pages.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "zephro/h5/h5_manager.h"
+
+namespace zephro {
+
+namespace {
+
+namespace web = platform::web;
+
+// "scheme://host:port" gives "scheme://host/*".
+std::string patternForOrigin(const std::string& origin) { return origin.substr(0, origin.rfind(':')) + "/*"; }
+
+// The origins whose pages are trusted now, as "scheme://host:port".
+std::vector<std::string> trustedOrigins() {
+  const H5Manager& manager = H5Manager::shared();
+  std::vector<std::string> origins = manager.trustedOrigins();
+  if (manager.isDebug()) {
+    if (auto debug = web::originOf(manager.debugHost())) origins.push_back(*debug);
+  }
+  return origins;
+}
+
+std::optional<std::string> bundlePattern() {
+  const std::optional<URL> root = H5Manager::shared().rootUrl();
+  if (!root) return std::nullopt;
+  std::string pattern = root->absoluteString();
+  if (!pattern.ends_with("/")) pattern += '/';
+  return pattern + "*";
+}
+
+}  // namespace
+
+web::DocumentFilter trustedPageFilter() {
+  web::DocumentFilter filter;
+  if (auto bundle = bundlePattern()) filter.allowList.push_back(*bundle);
+  for (const std::string& origin : trustedOrigins()) filter.allowList.push_back(patternForOrigin(origin));
+  return filter;
+}
+
+bool isTrustedPage(const std::optional<URL>& document) {
+  if (!document || !trustedPageFilter().matches(document->absoluteString())) return false;
+  if (document->isFileURL()) return true;
+  const std::optional<std::string> origin = web::originOf(document->absoluteString());
+  const std::vector<std::string> origins = trustedOrigins();
+  return origin && std::find(origins.begin(), origins.end(), *origin) != origins.end();
+}
+
+std::shared_ptr<TrustedDocuments> trustedPages() {
+  class TrustedPages : public TrustedDocuments {
+   public:
+    web::DocumentFilter filter() const override { return trustedPageFilter(); }
+    bool isTrusted(const std::optional<URL>& document) const override { return isTrustedPage(document); }
+  };
+  return std::make_shared<TrustedPages>();
+}
+
+}  // namespace zephro
