@@ -1,7 +1,7 @@
 include(CMakePackageConfigHelpers)
 
 set(ZEPHRO_CMAKE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/ZephroSdk")
-set(ZEPHRO_EXPORTED_TARGETS zephro_core)
+set(ZEPHRO_EXPORTED_TARGETS zephro_platform zephro_headless zephro_kit)
 if(TARGET zephro_gtk)
   list(APPEND ZEPHRO_EXPORTED_TARGETS zephro_gtk)
 endif()
@@ -23,7 +23,7 @@ install(FILES "${CMAKE_BINARY_DIR}/ZephroSdkConfig.cmake"
   "${CMAKE_BINARY_DIR}/ZephroSdkConfigVersion.cmake" DESTINATION ${ZEPHRO_CMAKE_DIR})
 
 set(ZEPHRO_PC_REQUIRES "nlohmann_json sqlite3 liburiparser icu-uc")
-set(ZEPHRO_PC_LIBS "-lzephro_core")
+set(ZEPHRO_PC_LIBS "-lzephro_kit -lzephro_headless -lzephro_platform")
 if(TARGET zephro_gtk)
   set(ZEPHRO_PC_REQUIRES "${ZEPHRO_PC_REQUIRES} gtk4 webkitgtk-6.0 gstreamer-1.0 gstreamer-app-1.0 gstreamer-video-1.0 zxing")
   set(ZEPHRO_PC_LIBS "-lzephro_gtk ${ZEPHRO_PC_LIBS}")

@@ -10,7 +10,7 @@
 #include "zephro/bridge/response_script.h"
 #include "zephro/bridge/script_literal.h"
 #include "zephro/bridge/startup_script.h"
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro {
 namespace {

@@ -4,7 +4,7 @@
 #include "tests/gtk/support/main_loop_spin.h"
 #include "tests/gtk/support/webkit_view.h"
 #include "tests/platform/contract/backend_contract.h"
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/install.h"
 

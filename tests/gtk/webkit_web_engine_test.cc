@@ -13,8 +13,8 @@
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
 #include "tests/gtk/support/process_tree.h"
-#include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/web/navigation_delegate.h"
 #include "zephro/platform/web/script_message_handler.h"
 #include "zephro/platform/web/url_scheme_handler.h"

@@ -1,4 +1,4 @@
-// Exact comparison of plain values (zephro/json/kinds.h) for tests: same C++
+// Exact comparison of plain values (zephro/platform/foundation/kinds.h) for tests: same C++
 // type at every level, then equal.
 #pragma once
 

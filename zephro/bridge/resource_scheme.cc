@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "zephro/json/any_codable.h"
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro {
 

@@ -64,9 +64,9 @@
 
 #include "zephro/json/any_value.h"
 #include "zephro/json/encodable.h"
-#include "zephro/json/kinds.h"
 #include "zephro/json/literal_map.h"
 #include "zephro/json/wrapper_type.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "zephro/json/coding_error.h"
-#include "zephro/json/kinds.h"
 #include "zephro/json/value_rules.h"
 #include "zephro/platform/foundation/json_event_reader.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro::value_rules {
 

@@ -19,7 +19,7 @@
 #include <type_traits>
 
 #include "zephro/json/coding_path.h"
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/foundation/url.h"
 
 namespace zephro::coding_detail {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/foundation/user_defaults.h"
 
 namespace zephro {

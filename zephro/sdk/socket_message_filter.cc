@@ -3,8 +3,8 @@
 #include <any>
 #include <string>
 
-#include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_serialization.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro {
 

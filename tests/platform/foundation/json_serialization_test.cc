@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/support/plain_values.h"
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro::platform::foundation {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/foundation/url.h"
 
 namespace zephro::platform::foundation {

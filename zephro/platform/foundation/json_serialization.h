@@ -1,4 +1,4 @@
-// Conversion between JSON text and plain values (zephro/json/kinds.h).
+// Conversion between JSON text and plain values (zephro/platform/foundation/kinds.h).
 //
 // Reading gives: objects -> PlainMap, arrays -> PlainList, null -> Null,
 // true/false -> bool, integers -> std::int64_t (std::uint64_t above its

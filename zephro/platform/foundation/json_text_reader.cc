@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "zephro/json/kinds.h"
 #include "zephro/platform/foundation/json_event_reader.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro::platform::foundation {
 

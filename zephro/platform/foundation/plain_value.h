@@ -1,4 +1,4 @@
-// Telling plain values (zephro/json/kinds.h) apart inside a std::any, with
+// Telling plain values (zephro/platform/foundation/kinds.h) apart inside a std::any, with
 // the narrower C++ number types folded into the kinds they are read back as.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <typeinfo>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 
 namespace zephro::platform::foundation {
 

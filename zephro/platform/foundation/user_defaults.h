@@ -1,7 +1,7 @@
 // A persistent key-value store of plain values, kept in SQLite.
 //
 // Values keep their C++ kind: what is stored is read back as the same type
-// (see zephro/json/kinds.h): bool, std::int64_t, std::uint64_t, double,
+// (see zephro/platform/foundation/kinds.h): bool, std::int64_t, std::uint64_t, double,
 // std::string, Number, Date, Data, Null, PlainList and PlainMap, nested at any
 // depth. Narrower integers (int, short, std::int8_t, long long, ...) are read
 // back as std::int64_t / std::uint64_t, float as double, `const char*` as
@@ -31,7 +31,7 @@
 #include <string>
 #include <string_view>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/foundation/store_state.h"
 
 namespace zephro::platform::foundation {

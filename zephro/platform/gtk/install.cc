@@ -8,7 +8,6 @@
 #include "zephro/platform/gtk/kit_style.h"
 #include "zephro/platform/gtk/webkit_web_engine.h"
 #include "zephro/platform/gtk/window_peer.h"
-#include "zephro/platform/headless/install.h"
 #include "zephro/platform/ui/screen.h"
 
 namespace zephro::platform::gtk {
@@ -26,8 +25,6 @@ void adoptDisplayScale() {
 }  // namespace
 
 void install(GtkApplication* application) {
-  // Headless engines stand in for views WebKitGTK cannot serve.
-  headless::install();
   dispatch::setMainLoop(GlibMainLoop::make());
   ui::setRenderer(std::make_shared<GtkRenderer>());
   web::setEngineFactory(WebKitWebEngine::make);

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/web/url_scheme_task.h"
 

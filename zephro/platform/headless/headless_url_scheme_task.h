@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "zephro/json/kinds.h"
+#include "zephro/platform/foundation/kinds.h"
 #include "zephro/platform/web/url_scheme_task.h"
 
 namespace zephro::platform::headless {

@@ -16,7 +16,7 @@ class WebView;
 struct ScriptMessage {
   std::string name;
   // What the page posted: a JSON text arrives as std::string; numbers, lists,
-  // objects and null arrive as the other plain kinds of zephro/json/kinds.h.
+  // objects and null arrive as the other plain kinds of zephro/platform/foundation/kinds.h.
   std::any body;
   // The web view whose page posted the message.
   std::weak_ptr<WebView> webView;

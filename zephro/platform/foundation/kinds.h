@@ -15,8 +15,8 @@
 //   plain list     zephro::PlainList
 //   plain map      zephro::PlainMap
 //
-// The full table of kinds, fixed-width integers and wrapped collections
-// included, is documented in zephro/json/any_codable.h.
+// The kit's JSON coding maps its values onto these; it documents the full
+// table, fixed-width integers and wrapped collections included.
 #pragma once
 
 #include <any>
