@@ -5,8 +5,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include "zephro/platform/foundation/user_defaults.h"
 
@@ -15,50 +13,31 @@ namespace {
 
 using platform::foundation::UserDefaults;
 
-struct Case {
-  const char* name;
-  DemoOptions options;
-  std::optional<std::string> debugHost;  // left in the store
-  bool loggedIn;
-};
-
-DemoOptions with(void (*change)(DemoOptions&)) {
-  DemoOptions options;
-  change(options);
-  return options;
-}
-
-class DebugSettings : public ::testing::TestWithParam<Case> {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/demo-store-XXXXXX";
-    directory_ = mkdtemp(pattern);
-    UserDefaults::setStandardStorePath(directory_ / "store");
+TEST(DebugSettings, ChangeOnlyWhatTheyName) {
+  struct Case {
+    DemoOptions options;
+    std::optional<std::string> hostLeft;
+    bool stillLoggedIn;
+  };
+  const Case cases[] = {{{}, "old:8080", true},
+                        {{.debugHost = "new:9000"}, "new:9000", true},
+                        {{.forgetDebugHost = true}, std::nullopt, true},
+                        {{.reset = true}, std::nullopt, false}};
+  char pattern[] = "/tmp/demo-store-XXXXXX";
+  const std::filesystem::path directory = mkdtemp(pattern);
+  for (const Case& c : cases) {
+    UserDefaults::setStandardStorePath(directory / std::to_string(&c - cases));
     UserDefaults& store = UserDefaults::standard();
     store.set("loginUserToken", std::string("token"));
     store.set("h5DebugHost", std::string("old:8080"));
     store.set("h5IsDebug", true);
+    storeDebugSettings(c.options);
+    EXPECT_EQ(store.string("h5DebugHost"), c.hostLeft);
+    EXPECT_EQ(store.boolean("h5IsDebug"), c.hostLeft.has_value());
+    EXPECT_EQ(store.string("loginUserToken").has_value(), c.stillLoggedIn);
   }
-  void TearDown() override { std::filesystem::remove_all(directory_); }
-
-  std::filesystem::path directory_;
-};
-
-TEST_P(DebugSettings, ChangesOnlyWhatItNames) {
-  storeDebugSettings(GetParam().options);
-  UserDefaults& store = UserDefaults::standard();
-  EXPECT_EQ(store.string("h5DebugHost"), GetParam().debugHost);
-  EXPECT_EQ(store.boolean("h5IsDebug"), GetParam().debugHost.has_value());
-  EXPECT_EQ(store.string("loginUserToken").has_value(), GetParam().loggedIn);
+  std::filesystem::remove_all(directory);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, DebugSettings,
-    ::testing::Values(Case{"none", {}, "old:8080", true},
-                      Case{"newHost", with([](DemoOptions& o) { o.debugHost = "new:9000"; }), "new:9000", true},
-                      Case{"forget", with([](DemoOptions& o) { o.forgetDebugHost = true; }), std::nullopt, true},
-                      Case{"reset", with([](DemoOptions& o) { o.reset = true; }), std::nullopt, false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zephro::demo
