@@ -2,15 +2,19 @@
 // page bundle. It fills the cloud configuration from its flags, installs a
 // socket manager (a simulated cloud, or a real WebSocket), prepares the kit
 // and opens its home screen above its own screen.
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include <glib-unix.h>
 #include <gtk/gtk.h>
 
+#include "debug_settings.h"
 #include "demo_install_options.h"
 #include "demo_options.h"
 #include "host_screen.h"
+#include "page_folder_bundle.h"
 #include "simulated_cloud.h"
 #include "web_socket_client.h"
 #include "zephro/platform/foundation/application.h"
@@ -32,19 +36,11 @@ using platform::foundation::UserDefaults;
 
 struct Demo {
   demo::DemoOptions options;
+  std::unique_ptr<demo::PageFolderBundle> pageFolder;
   std::shared_ptr<ui::Window> window;
   GtkApplication* application = nullptr;
   int status = 0;
 };
-
-void storeDebugSettings(const demo::DemoOptions& options) {
-  auto& store = UserDefaults::standard();
-  if (options.reset) store.removeAll();
-  if (options.debugHost) {
-    store.set("h5DebugHost", *options.debugHost);
-    store.set("h5IsDebug", true);
-  }
-}
 
 void configureKit(const demo::DemoOptions& options) {
   platform::foundation::Bundle::main().setInfoDictionary({{"CFBundleShortVersionString", std::string(sdkVersion())}});
@@ -59,8 +55,9 @@ void configureKit(const demo::DemoOptions& options) {
   } else {
     ZephroSdk4TolmarRunner::setSocketManager(std::make_shared<demo::SimulatedCloud>());
   }
-  storeDebugSettings(options);
+  demo::storeDebugSettings(options);
   ZephroSdk4TolmarRunner::prepare();
+  demo::announcePageSource(options);
 }
 
 gboolean takeScreenshot(gpointer data) {
@@ -75,6 +72,13 @@ gboolean takeScreenshot(gpointer data) {
   }
   g_application_quit(G_APPLICATION(demo->application));
   return G_SOURCE_REMOVE;
+}
+
+// Ctrl-C and kill end the demo like closing its window, so that its private
+// files go too.
+gboolean quitOnSignal(gpointer application) {
+  g_application_quit(G_APPLICATION(application));
+  return G_SOURCE_CONTINUE;
 }
 
 void activate(GtkApplication* application, gpointer data) {
@@ -112,8 +116,16 @@ int main(int argc, char** argv) {
 
   Demo demo;
   demo.options = *options;
+  if (options->pagesFolder) {
+    demo.pageFolder = demo::PageFolderBundle::make(*options->pagesFolder, error);
+    if (!demo.pageFolder) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 2;
+    }
+  }
   demo.application = gtk_application_new("org.zephro.Demo", G_APPLICATION_NON_UNIQUE);
   g_signal_connect(demo.application, "activate", G_CALLBACK(activate), &demo);
+  for (int signal : {SIGINT, SIGTERM}) g_unix_signal_add(signal, quitOnSignal, demo.application);
   // GTK gets no flags of ours: the demo parsed them already.
   int status = g_application_run(G_APPLICATION(demo.application), 1, argv);
   demo.window.reset();
