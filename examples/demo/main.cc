@@ -3,12 +3,12 @@
 // socket manager (a simulated cloud, or a real WebSocket), prepares the kit
 // and opens its home screen above its own screen.
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include <gtk/gtk.h>
 
+#include "demo_install_options.h"
 #include "demo_options.h"
 #include "host_screen.h"
 #include "simulated_cloud.h"
@@ -36,11 +36,6 @@ struct Demo {
   GtkApplication* application = nullptr;
   int status = 0;
 };
-
-void useStillImageAsCamera(const std::string& file) {
-  std::string pipeline = "filesrc location=\"" + file + "\" ! decodebin ! imagefreeze is-live=true ! videoconvert";
-  setenv("ZEPHRO_CAMERA_PIPELINE", pipeline.c_str(), 1);
-}
 
 void storeDebugSettings(const demo::DemoOptions& options) {
   auto& store = UserDefaults::standard();
@@ -85,7 +80,7 @@ gboolean takeScreenshot(gpointer data) {
 void activate(GtkApplication* application, gpointer data) {
   auto* demo = static_cast<Demo*>(data);
   if (demo->window) return;
-  platform::gtk::install(application);
+  platform::gtk::install(application, demo::installOptionsOf(demo->options));
   configureKit(demo->options);
 
   auto host = demo::HostScreen::make();
@@ -114,8 +109,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   platform::foundation::setApplicationId("zephro-demo");
-  if (options->storePath) UserDefaults::setStandardStorePath(*options->storePath);
-  if (options->cameraImage) useStillImageAsCamera(*options->cameraImage);
 
   Demo demo;
   demo.options = *options;
