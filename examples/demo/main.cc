@@ -4,8 +4,7 @@
 // and opens its home screen above its own screen.
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -13,6 +12,7 @@
 #include <gtk/gtk.h>
 
 #include "debug_settings.h"
+#include "demo_install_options.h"
 #include "demo_options.h"
 #include "host_screen.h"
 #include "page_folder_bundle.h"
@@ -37,24 +37,21 @@ using platform::foundation::UserDefaults;
 
 struct Demo {
   demo::DemoOptions options;
+  platform::gtk::InstallOptions install;
   std::unique_ptr<demo::PageFolderBundle> pageFolder;
   std::shared_ptr<ui::Window> window;
   GtkApplication* application = nullptr;
   int status = 0;
 };
 
-// The camera's source must offer its output before it streams, which rules
-// out decodebin: the decoder is named, JPEG told apart by its first bytes.
-const char* stillImageDecoder(const std::string& file) {
-  char start[3] = {};
-  std::ifstream(file, std::ios::binary).read(start, sizeof start);
-  return start[0] == '\xff' && start[1] == '\xd8' && start[2] == '\xff' ? "jpegdec" : "pngdec";
-}
-
-void useStillImageAsCamera(const std::string& file) {
-  std::string pipeline = "filesrc location=\"" + file + "\" ! " + stillImageDecoder(file) +
-                         " ! imagefreeze is-live=true ! videoconvert";
-  setenv("ZEPHRO_CAMERA_PIPELINE", pipeline.c_str(), 1);
+// --pages: the kit's resource bundle, for this run, is a private one whose
+// page bundle is the folder.
+bool usePageFolder(Demo& demo, std::string& error) {
+  std::filesystem::path kitBundle = demo.install.bundleDirectory;
+  if (kitBundle.empty()) kitBundle = platform::foundation::Bundle::kit().bundlePath();
+  demo.pageFolder = demo::PageFolderBundle::make(*demo.options.pagesFolder, kitBundle, error);
+  if (demo.pageFolder) demo.install.bundleDirectory = demo.pageFolder->directory();
+  return demo.pageFolder != nullptr;
 }
 
 void configureKit(const demo::DemoOptions& options) {
@@ -99,7 +96,7 @@ gboolean quitOnSignal(gpointer application) {
 void activate(GtkApplication* application, gpointer data) {
   auto* demo = static_cast<Demo*>(data);
   if (demo->window) return;
-  platform::gtk::install(application);
+  platform::gtk::install(application, demo->install);
   configureKit(demo->options);
 
   auto host = demo::HostScreen::make();
@@ -128,17 +125,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   platform::foundation::setApplicationId("zephro-demo");
-  if (options->storePath) UserDefaults::setStandardStorePath(*options->storePath);
-  if (options->cameraImage) useStillImageAsCamera(*options->cameraImage);
 
   Demo demo;
   demo.options = *options;
-  if (options->pagesFolder) {
-    demo.pageFolder = demo::PageFolderBundle::make(*options->pagesFolder, error);
-    if (!demo.pageFolder) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      return 2;
-    }
+  demo.install = demo::installOptionsOf(*options);
+  if (options->pagesFolder && !usePageFolder(demo, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
   }
   demo.application = gtk_application_new("org.zephro.Demo", G_APPLICATION_NON_UNIQUE);
   g_signal_connect(demo.application, "activate", G_CALLBACK(activate), &demo);

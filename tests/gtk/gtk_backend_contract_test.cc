@@ -1,6 +1,7 @@
 // The backend contract on the GTK backend: real pages in WebKit.
 #include <gtk/gtk.h>
 
+#include "tests/gtk/support/install_options_from_environment.h"
 #include "tests/gtk/support/main_loop_spin.h"
 #include "tests/gtk/support/webkit_view.h"
 #include "tests/platform/contract/backend_contract.h"
@@ -25,7 +26,7 @@ struct GtkBackend {
   static void install() {
     g_setenv("GTK_A11Y", "none", FALSE);
     ASSERT_TRUE(gtk_init_check()) << "no display: run the GTK tests under xvfb-run";
-    gtk::install();
+    gtk::install(nullptr, testing::gtk::installOptionsFromEnvironment());
   }
   static bool runUntil(const std::function<bool()>& done) { return spinUntil(done); }
   static void settle() { testing::gtk::spinFor(200ms); }
