@@ -4,6 +4,7 @@
 // and opens its home screen above its own screen.
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -36,11 +37,22 @@ using platform::foundation::UserDefaults;
 
 struct Demo {
   demo::DemoOptions options;
+  platform::gtk::InstallOptions install;
   std::unique_ptr<demo::PageFolderBundle> pageFolder;
   std::shared_ptr<ui::Window> window;
   GtkApplication* application = nullptr;
   int status = 0;
 };
+
+// --pages: the kit's resource bundle, for this run, is a private one whose
+// page bundle is the folder.
+bool usePageFolder(Demo& demo, std::string& error) {
+  std::filesystem::path kitBundle = demo.install.bundleDirectory;
+  if (kitBundle.empty()) kitBundle = platform::foundation::Bundle::kit().bundlePath();
+  demo.pageFolder = demo::PageFolderBundle::make(*demo.options.pagesFolder, kitBundle, error);
+  if (demo.pageFolder) demo.install.bundleDirectory = demo.pageFolder->directory();
+  return demo.pageFolder != nullptr;
+}
 
 void configureKit(const demo::DemoOptions& options) {
   platform::foundation::Bundle::main().setInfoDictionary({{"CFBundleShortVersionString", std::string(sdkVersion())}});
@@ -84,7 +96,7 @@ gboolean quitOnSignal(gpointer application) {
 void activate(GtkApplication* application, gpointer data) {
   auto* demo = static_cast<Demo*>(data);
   if (demo->window) return;
-  platform::gtk::install(application, demo::installOptionsOf(demo->options));
+  platform::gtk::install(application, demo->install);
   configureKit(demo->options);
 
   auto host = demo::HostScreen::make();
@@ -116,12 +128,10 @@ int main(int argc, char** argv) {
 
   Demo demo;
   demo.options = *options;
-  if (options->pagesFolder) {
-    demo.pageFolder = demo::PageFolderBundle::make(*options->pagesFolder, error);
-    if (!demo.pageFolder) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      return 2;
-    }
+  demo.install = demo::installOptionsOf(*options);
+  if (options->pagesFolder && !usePageFolder(demo, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
   }
   demo.application = gtk_application_new("org.zephro.Demo", G_APPLICATION_NON_UNIQUE);
   g_signal_connect(demo.application, "activate", G_CALLBACK(activate), &demo);

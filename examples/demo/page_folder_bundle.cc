@@ -4,13 +4,10 @@
 #include <optional>
 #include <system_error>
 
-#include "zephro/platform/foundation/bundle.h"
-
 namespace zephro::demo {
 
 namespace {
 
-using platform::foundation::Bundle;
 namespace fs = std::filesystem;
 
 constexpr char kPageBundleName[] = "dist";
@@ -25,13 +22,14 @@ std::optional<fs::path> makePrivateDirectory(std::string& error) {
   return fs::path(pattern);
 }
 
-// Links `directory`/dist to `folder` and every other entry to the kit's own.
-bool linkBundle(const fs::path& directory, const fs::path& folder, std::string& error) {
+// Links `directory`/dist to `folder` and every other entry to the kit's.
+bool linkBundle(const fs::path& directory, const fs::path& folder, const fs::path& kitBundle, std::string& error) {
   std::error_code failure;
   fs::create_directory_symlink(fs::absolute(folder), directory / kPageBundleName, failure);
-  for (auto it = fs::directory_iterator(Bundle::kit().bundlePath(), failure); !failure && it != fs::directory_iterator();
+  for (auto it = fs::directory_iterator(kitBundle, failure); !failure && it != fs::directory_iterator();
        it.increment(failure)) {
-    if (it->path().filename() != kPageBundleName) fs::create_symlink(it->path(), directory / it->path().filename(), failure);
+    const fs::path name = it->path().filename();
+    if (name != kPageBundleName) fs::create_symlink(fs::absolute(it->path()), directory / name, failure);
   }
   if (failure) error = "cannot link the kit's resources: " + failure.message();
   return !failure;
@@ -39,7 +37,8 @@ bool linkBundle(const fs::path& directory, const fs::path& folder, std::string& 
 
 }  // namespace
 
-std::unique_ptr<PageFolderBundle> PageFolderBundle::make(const fs::path& folder, std::string& error) {
+std::unique_ptr<PageFolderBundle> PageFolderBundle::make(const fs::path& folder, const fs::path& kitBundle,
+                                                         std::string& error) {
   std::error_code failure;
   if (!fs::is_directory(folder, failure)) {
     error = "--pages: " + folder.string() + " is not a folder";
@@ -48,15 +47,13 @@ std::unique_ptr<PageFolderBundle> PageFolderBundle::make(const fs::path& folder,
   std::optional<fs::path> directory = makePrivateDirectory(error);
   if (!directory) return nullptr;
   std::unique_ptr<PageFolderBundle> bundle(new PageFolderBundle(*directory));
-  if (!linkBundle(*directory, folder, error)) return nullptr;
-  Bundle::setKitBundlePath(*directory);
+  if (!linkBundle(*directory, folder, kitBundle, error)) return nullptr;
   return bundle;
 }
 
 PageFolderBundle::~PageFolderBundle() {
-  Bundle::setKitBundlePath({});
   std::error_code ignored;
-  fs::remove_all(directory_, ignored);  // removes the links, never what they point to
+  fs::remove_all(directory_, ignored);
 }
 
 }  // namespace zephro::demo

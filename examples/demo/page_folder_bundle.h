@@ -9,15 +9,19 @@
 namespace zephro::demo {
 
 // A private resource bundle for this run: its page bundle ("dist") links to
-// the author's folder, everything else (the tab icons) to the kit's own
-// bundle. Pages are read in place, so a retry or a new run shows their edits.
+// the author's folder, everything else (the tab icons) to the kit's bundle.
+// Pages are read in place, so a retry or a new run shows their edits.
 class PageFolderBundle {
  public:
   // Null, with `error` set, when `folder` is not a folder or the private
-  // bundle cannot be made. Call before the kit first looks for its bundle.
-  static std::unique_ptr<PageFolderBundle> make(const std::filesystem::path& folder, std::string& error);
-  // Restores the kit's own bundle and removes the private one (links only).
+  // bundle cannot be made.
+  static std::unique_ptr<PageFolderBundle> make(const std::filesystem::path& folder,
+                                                const std::filesystem::path& kitBundle, std::string& error);
+  // Removes the private bundle (links only, never what they point to).
   ~PageFolderBundle();
+
+  // What to install as the kit's resource bundle.
+  const std::filesystem::path& directory() const { return directory_; }
 
   PageFolderBundle(const PageFolderBundle&) = delete;
   PageFolderBundle& operator=(const PageFolderBundle&) = delete;
