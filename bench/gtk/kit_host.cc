@@ -1,9 +1,9 @@
 #include "bench/gtk/kit_host.h"
 
+#include "tests/gtk/support/install_options_from_environment.h"
 #include "tests/gtk/support/main_loop_spin.h"
 #include "tests/gtk/support/webkit_view.h"
 #include "zephro/platform/foundation/bundle.h"
-#include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/gtk/install.h"
 #include "zephro/platform/ui/navigation_controller.h"
 #include "zephro/sdk/version.h"
@@ -15,8 +15,9 @@ namespace ui = platform::ui;
 using namespace testing::gtk;
 
 void prepareKit(const std::filesystem::path& store) {
-  platform::gtk::install();
-  platform::foundation::UserDefaults::setStandardStorePath(store);
+  auto options = installOptionsFromEnvironment();
+  options.storePath = store;
+  platform::gtk::install(nullptr, options);
   platform::foundation::Bundle::main().setInfoDictionary({{"CFBundleShortVersionString", std::string(sdkVersion())}});
   ZephroCloudConfig& config = ZephroSdk4TolmarRunner::cloudConfig();
   config.setAppKey("bench-app-key");

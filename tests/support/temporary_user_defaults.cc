@@ -1,30 +1,19 @@
 #include "tests/support/temporary_user_defaults.h"
 
-#include <cstdlib>
-
 #include "zephro/platform/foundation/user_defaults.h"
 
 namespace zephro::testing {
 
-namespace {
-
-constexpr const char* kStoreVariable = "ZEPHRO_USER_DEFAULTS_PATH";
-
-}  // namespace
+using platform::foundation::UserDefaults;
 
 TemporaryStandardUserDefaults::TemporaryStandardUserDefaults() {
-  if (const char* previous = std::getenv(kStoreVariable)) previousEnvironment_ = previous;
-  setenv(kStoreVariable, file().c_str(), 1);
-  platform::foundation::UserDefaults::resetStandardUserDefaults();
+  UserDefaults::setStandardStorePath(file());
+  UserDefaults::resetStandardUserDefaults();
 }
 
 TemporaryStandardUserDefaults::~TemporaryStandardUserDefaults() {
-  if (previousEnvironment_) {
-    setenv(kStoreVariable, previousEnvironment_->c_str(), 1);
-  } else {
-    unsetenv(kStoreVariable);
-  }
-  platform::foundation::UserDefaults::resetStandardUserDefaults();
+  UserDefaults::setStandardStorePath({});
+  UserDefaults::resetStandardUserDefaults();
 }
 
 }  // namespace zephro::testing

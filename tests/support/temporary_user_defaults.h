@@ -2,15 +2,13 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include "tests/support/scratch_directory.h"
 
 namespace zephro::testing {
 
 // While alive, UserDefaults::standard() is a fresh, empty store in a scratch
-// directory; the previous standard store comes back afterwards.
+// directory; afterwards the standard store is the default one again.
 class TemporaryStandardUserDefaults {
  public:
   TemporaryStandardUserDefaults();
@@ -22,7 +20,6 @@ class TemporaryStandardUserDefaults {
 
  private:
   ScratchDirectory directory_;
-  std::optional<std::string> previousEnvironment_;
 };
 
 }  // namespace zephro::testing

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,8 +48,8 @@ class StoppingDelegate : public capture::MetadataOutputObjectsDelegate {
   bool onMainThread = true;
 };
 
-// The capture model on this machine's "camera": a still image named by the
-// environment, the way a developer without a camera runs the kit.
+// The capture model on this machine's "camera": a still image the host
+// offers, the way a developer without a camera runs the kit.
 class CaptureSessionTest : public testing::gtk::GtkTest {
  protected:
   void SetUp() override {
@@ -59,14 +58,13 @@ class CaptureSessionTest : public testing::gtk::GtkTest {
     installCamera();
   }
   void TearDown() override {
-    unsetenv(kCameraPipelineVariable);
+    setHostCamera(std::nullopt);
     capture::setDeviceProvider(nullptr);
     GtkTest::TearDown();
   }
 
-  void useCamera(const std::string& description) { setenv(kCameraPipelineVariable, description.c_str(), 1); }
   void useStillCamera(const std::vector<std::string>& codes) {
-    useCamera(testing::gtk::stillCameraDescription(testing::gtk::writeCodesPng(scratch() / "camera.png", codes)));
+    setHostCamera(HostCamera::stillImage(testing::gtk::writeCodesPng(scratch() / "camera.png", codes)));
   }
 
   // Built the way the scanner builds its chain; null when the input fails.
@@ -105,7 +103,7 @@ TEST_F(CaptureSessionTest, QrCodeIsDeliveredOnceOnTheMainThread) {
 }
 
 TEST_F(CaptureSessionTest, CameraThatCannotBeOpenedRefusesItsInput) {
-  useCamera("v4l2src device=/dev/zephro-no-such-camera");
+  setHostCamera(HostCamera::pipeline("v4l2src device=/dev/zephro-no-such-camera"));
   auto device = capture::CaptureDevice::defaultDevice(capture::MediaType::video);
   ASSERT_TRUE(device);
   EXPECT_EQ(device->uniqueID(), "v4l2src device=/dev/zephro-no-such-camera");
@@ -117,7 +115,7 @@ TEST_F(CaptureSessionTest, CameraThatCannotBeOpenedRefusesItsInput) {
 
 TEST_F(CaptureSessionTest, SessionWhoseCameraBreaksBeforeStartingDoesNotRun) {
   const auto image = testing::gtk::writeCodesPng(scratch() / "camera.png", {"abc"});
-  useCamera(testing::gtk::stillCameraDescription(image));
+  setHostCamera(HostCamera::stillImage(image));
   auto session = makeScanningSession();
   ASSERT_TRUE(session);
   std::filesystem::remove(image);  // unplugged between opening and starting

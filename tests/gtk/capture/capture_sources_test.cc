@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "tests/gtk/capture/capture_test_images.h"
@@ -15,48 +14,59 @@ using testing::gtk::stillCameraDescription;
 class CaptureSourcesTest : public testing::gtk::GtkTest {
  protected:
   void TearDown() override {
-    unsetenv(kCameraPipelineVariable);
-    setHostCameraPipeline(std::nullopt);
+    setHostCamera(std::nullopt);
     GtkTest::TearDown();
+  }
+
+  // `png` saved again as a JPEG file.
+  std::filesystem::path asJpeg(const std::filesystem::path& png) {
+    GdkPixbuf* picture = gdk_pixbuf_new_from_file(png.c_str(), nullptr);
+    const auto jpeg = scratch() / "camera \"quoted\" ! name.jpg";
+    EXPECT_TRUE(gdk_pixbuf_save(picture, jpeg.c_str(), "jpeg", nullptr, nullptr));
+    g_object_unref(picture);
+    return jpeg;
   }
 };
 
-TEST_F(CaptureSourcesTest, EnvironmentPipelineComesBeforeTheHostsThenTheDevices) {
-  setenv(kCameraPipelineVariable, "videotestsrc pattern=ball", 1);
-  setHostCameraPipeline("videotestsrc pattern=snow");
+TEST_F(CaptureSourcesTest, TheHostsCameraComesBeforeTheDevices) {
+  setHostCamera(HostCamera::pipeline("videotestsrc pattern=snow"));
   auto cameras = availableCameras();
-  ASSERT_GE(cameras.size(), 2u);
-  EXPECT_EQ(cameras[0].uniqueId(), "videotestsrc pattern=ball");
-  EXPECT_EQ(cameras[1].uniqueId(), "videotestsrc pattern=snow");
-
-  setenv(kCameraPipelineVariable, "", 1);  // set but empty counts as unset
-  cameras = availableCameras();
   ASSERT_GE(cameras.size(), 1u);
   EXPECT_EQ(cameras[0].uniqueId(), "videotestsrc pattern=snow");
 }
 
 TEST_F(CaptureSourcesTest, WorkingSourcesOpen) {
-  const auto still = testing::gtk::writeCodesPng(scratch() / "qr.png", {"abc"});
-  for (const std::string& description : {stillCameraDescription(still), std::string("videotestsrc is-live=true")}) {
+  const auto png = testing::gtk::writeCodesPng(scratch() / "qr.png", {"abc"});
+  const CameraSource sources[] = {
+      CameraSource::fromDescription(stillCameraDescription(png)),
+      CameraSource::fromDescription("videotestsrc is-live=true"),
+      CameraSource::fromStillImage(png),
+      // Quotes and pipeline syntax in a file name are only a name.
+      CameraSource::fromStillImage(asJpeg(png)),
+  };
+  for (const CameraSource& source : sources) {
     std::string error;
-    EXPECT_TRUE(CameraSource::fromDescription(description).tryOpen(error)) << description << ": " << error;
+    EXPECT_TRUE(source.tryOpen(error)) << source.uniqueId() << ": " << error;
   }
 }
 
 TEST_F(CaptureSourcesTest, SourcesThatCannotBeOpenedSayWhy) {
   const auto corrupt = writeFile("corrupt.png", "not an image");
-  for (const std::string& description : {
-           std::string("v4l2src device=/dev/zephro-no-such-camera"),
-           std::string("filesrc location=/nonexistent/qr.png ! pngdec ! imagefreeze"),
-           // Not live, so its first picture is decoded while opening.
-           "filesrc location=\"" + corrupt.string() + "\" ! pngdec ! imagefreeze",
-           std::string("zephro-no-such-source"),
-           std::string("videotestsrc ! fakesink"),
-           std::string("! ! !"),
-       }) {
+  const auto corruptDescription = "filesrc location=\"" + corrupt.string() + "\" ! pngdec ! imagefreeze";
+  const CameraSource sources[] = {
+      CameraSource::fromDescription("v4l2src device=/dev/zephro-no-such-camera"),
+      CameraSource::fromDescription("filesrc location=/nonexistent/qr.png ! pngdec ! imagefreeze"),
+      // Not live, so its first picture is decoded while opening.
+      CameraSource::fromDescription(corruptDescription),
+      CameraSource::fromDescription("zephro-no-such-source"),
+      CameraSource::fromDescription("videotestsrc ! fakesink"),
+      CameraSource::fromDescription("! ! !"),
+      CameraSource::fromStillImage("/nonexistent/qr.png"),
+  };
+  for (const CameraSource& source : sources) {
     std::string error;
-    EXPECT_FALSE(CameraSource::fromDescription(description).tryOpen(error)) << description;
-    EXPECT_FALSE(error.empty()) << description;
+    EXPECT_FALSE(source.tryOpen(error)) << source.uniqueId();
+    EXPECT_FALSE(error.empty()) << source.uniqueId();
   }
 }
 

@@ -17,7 +17,7 @@ namespace {
 class SamplePagesOnGtkTest : public KitOnGtkTest {
  protected:
   SamplePagesOnGtkTest() { useSamplePages(); }
-  ~SamplePagesOnGtkTest() override { platform::gtk::setHostCameraPipeline(std::nullopt); }
+  ~SamplePagesOnGtkTest() override { platform::gtk::setHostCamera(std::nullopt); }
 
   // Waits for the page's own script to have run.
   static bool awaitReady(Page& page) {
@@ -30,7 +30,7 @@ class SamplePagesOnGtkTest : public KitOnGtkTest {
 };
 
 TEST_F(SamplePagesOnGtkTest, LogInThenWatchDeviceEventsAndScanOnTheSmartHomeTab) {
-  platform::gtk::setHostCameraPipeline(stillCameraDescription(writeCodesPng(scratch() / "camera.png", {"abc"})));
+  platform::gtk::setHostCamera(platform::gtk::HostCamera::stillImage(writeCodesPng(scratch() / "camera.png", {"abc"})));
   ZephroSdk4TolmarRunner::openSdkHome(*host);
   auto login = topPage();
   ASSERT_TRUE(login && awaitReady(*login));

@@ -17,10 +17,10 @@ using Names = std::vector<std::string>;
 
 class ScanQROnGtkTest : public KitOnGtkTest {
  protected:
-  ~ScanQROnGtkTest() override { platform::gtk::setHostCameraPipeline(std::nullopt); }
+  ~ScanQROnGtkTest() override { platform::gtk::setHostCamera(std::nullopt); }
 
   void useStillCamera(const std::vector<std::string>& codes) {
-    platform::gtk::setHostCameraPipeline(stillCameraDescription(writeCodesPng(scratch() / "camera.png", codes)));
+    platform::gtk::setHostCamera(platform::gtk::HostCamera::stillImage(writeCodesPng(scratch() / "camera.png", codes)));
   }
   // Opens the home page and has it call "scanQR"; the page, once the scanner is up.
   std::shared_ptr<Page> scanFromHome() {
@@ -71,7 +71,7 @@ TEST_F(ScanQROnGtkTest, WithoutACodeTheScannerStaysAndGoingBackAnswersNothing) {
 }
 
 TEST_F(ScanQROnGtkTest, ACameraThatCannotOpenLeavesTheScannerUsable) {
-  platform::gtk::setHostCameraPipeline("v4l2src device=/dev/zephro-no-such-camera");
+  platform::gtk::setHostCamera(platform::gtk::HostCamera::pipeline("v4l2src device=/dev/zephro-no-such-camera"));
   auto page = scanFromHome();
   ASSERT_TRUE(page);
   spinFor(std::chrono::milliseconds(1000));

@@ -1,5 +1,6 @@
 #include "tests/gtk/support/gtk_backend_fixture.h"
 
+#include "tests/gtk/support/install_options_from_environment.h"
 #include "tests/gtk/support/webkit_view.h"
 
 #include <memory>
@@ -12,7 +13,7 @@ namespace zephro::testing::gtk {
 
 void GtkBackendTest::SetUpTestSuite() {
   GtkTest::SetUpTestSuite();
-  platform::gtk::install();
+  platform::gtk::install(nullptr, installOptionsFromEnvironment());
 }
 
 WebKitWebView* GtkBackendTest::webKitViewOf(platform::web::WebView& webView) { return gtk::webKitViewOf(webView); }

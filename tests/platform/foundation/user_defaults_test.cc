@@ -146,19 +146,16 @@ TEST_F(UserDefaultsTest, FilesOfOtherFormatsAreRead) {
   }
 }
 
-TEST(StandardUserDefaults, LivesWhereTheEnvironmentOrTheHostSays) {
+TEST(StandardUserDefaults, LivesWhereTheHostSaysElseInTheConfigurationHome) {
   testing::ScratchDirectory config;
   setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
   EXPECT_EQ(UserDefaults::standardStorePath(), config / applicationId() / "user-defaults.sqlite3");
   UserDefaults::setStandardStorePath(config / "chosen.sqlite3");
-  EXPECT_EQ(UserDefaults::standardStorePath(), config / "chosen.sqlite3");
-  setenv("ZEPHRO_USER_DEFAULTS_PATH", (config / "test.sqlite3").c_str(), 1);
   UserDefaults::resetStandardUserDefaults();
   UserDefaults::standard().set("k", true);
-  EXPECT_TRUE(UserDefaults(config / "test.sqlite3").boolean("k"));
+  EXPECT_TRUE(UserDefaults(config / "chosen.sqlite3").boolean("k"));
   UserDefaults::setStandardStorePath({});
   UserDefaults::resetStandardUserDefaults();
-  unsetenv("ZEPHRO_USER_DEFAULTS_PATH");
   unsetenv("XDG_CONFIG_HOME");
 }
 

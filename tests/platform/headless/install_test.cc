@@ -4,8 +4,11 @@
 
 #include <functional>
 
+#include "tests/support/scratch_directory.h"
 #include "zephro/platform/capture/device_provider.h"
 #include "zephro/platform/dispatch/main_loop.h"
+#include "zephro/platform/foundation/bundle.h"
+#include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/platform/web/web_view.h"
 #include "zephro/platform/web/web_view_engine.h"
 
@@ -31,6 +34,20 @@ TEST(MissingBackendDeathTest, EachHookNamesWhatIsMissing) {
        }},
   };
   for (const auto& [message, step] : cases) EXPECT_DEATH(step(), message);
+}
+
+// The options say where the kit's data is; a later install without them (the
+// GTK backend's, or a test's) keeps that choice.
+TEST(HeadlessInstall, OptionsChooseTheBundleAndStore) {
+  using foundation::Bundle;
+  using foundation::UserDefaults;
+  testing::ScratchDirectory data;
+  headless::install({data / "bundle", data / "store.sqlite3"});
+  headless::install();
+  EXPECT_EQ(Bundle::kit().bundlePath(), data / "bundle");
+  EXPECT_EQ(UserDefaults::standardStorePath(), data / "store.sqlite3");
+  Bundle::setKitBundlePath({});
+  UserDefaults::setStandardStorePath({});
 }
 
 }  // namespace

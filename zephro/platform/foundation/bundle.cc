@@ -1,6 +1,5 @@
 #include "zephro/platform/foundation/bundle.h"
 
-#include <cstdlib>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -25,8 +24,6 @@ bool isDirectory(const std::filesystem::path& path) {
 }
 
 std::filesystem::path defaultKitBundlePath() {
-  const char* fromEnvironment = std::getenv("ZEPHRO_BUNDLE_DIR");
-  if (fromEnvironment && *fromEnvironment) return fromEnvironment;
   if (isDirectory(ZEPHRO_BUILD_BUNDLE_DIR)) return ZEPHRO_BUILD_BUNDLE_DIR;
   return ZEPHRO_INSTALL_BUNDLE_DIR;
 }

@@ -19,8 +19,8 @@ class Bundle {
   // whatever the host sets.
   static Bundle& main();
   // The kit's resource bundle: the directory the host chose
-  // (setKitBundlePath), else $ZEPHRO_BUNDLE_DIR, else the build tree's copy
-  // when it exists, else the installed one (share/zephro-sdk).
+  // (setKitBundlePath, or the backend's install options), else the build
+  // tree's copy when it exists, else the installed one (share/zephro-sdk).
   static Bundle& kit();
   // Points the kit bundle at `directory`; an empty path restores the default
   // lookup.

@@ -35,8 +35,6 @@ std::filesystem::path configurationHome() {
 }
 
 std::filesystem::path standardStorePathLocked(const StandardStore& store) {
-  const char* fromEnvironment = std::getenv("ZEPHRO_USER_DEFAULTS_PATH");
-  if (fromEnvironment && *fromEnvironment) return fromEnvironment;
   if (!store.chosenByHost.empty()) return store.chosenByHost;
   return configurationHome() / applicationId() / kStoreFileName;
 }

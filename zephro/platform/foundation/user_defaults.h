@@ -42,9 +42,9 @@ class UserDefaults {
  public:
   // The application's store, opened on first use at standardStorePath().
   static UserDefaults& standard();
-  // Where the standard store lives: the file named by ZEPHRO_USER_DEFAULTS_PATH
-  // when set, else the host's choice (setStandardStorePath), else
-  // "user-defaults.sqlite3" in $XDG_CONFIG_HOME/<app id>/ (~/.config/<app id>/).
+  // Where the standard store lives: the host's choice (setStandardStorePath,
+  // or the backend's install options), else "user-defaults.sqlite3" in
+  // $XDG_CONFIG_HOME/<app id>/ (~/.config/<app id>/).
   static std::filesystem::path standardStorePath();
   // The host's choice of file for the standard store; takes effect when the
   // standard store is next opened (before first use, or after a reset).

@@ -2,6 +2,8 @@
 
 #include <gtk/gtk.h>
 
+#include "zephro/platform/gtk/install_options.h"
+
 namespace zephro::platform::gtk {
 
 // Switches the platform layer to GTK: the main queue runs on the default GLib
@@ -9,7 +11,9 @@ namespace zephro::platform::gtk {
 // uses the machine's cameras through GStreamer. Call it on the thread that
 // runs GTK, after gtk_init() (or in a GtkApplication's "startup"), before the
 // kit makes any view or web view. With an application, the kit's windows join
-// it so that it keeps running while they are open.
-void install(GtkApplication* application = nullptr);
+// it so that it keeps running while they are open. `options` say where the
+// kit's data and extension are, which camera to offer first and how web views
+// share web processes.
+void install(GtkApplication* application = nullptr, const InstallOptions& options = {});
 
 }  // namespace zephro::platform::gtk

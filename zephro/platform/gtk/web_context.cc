@@ -1,8 +1,5 @@
 #include "zephro/platform/gtk/web_context.h"
 
-#include <cstdlib>
-#include <string_view>
-
 #include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/web_extension_directory.h"
 
@@ -15,11 +12,6 @@ GObjectRef<WebKitWebContext> makeContext() {
   return context;
 }
 
-bool processPerViewRequested() {
-  const char* value = std::getenv("ZEPHRO_WEB_PROCESS_PER_VIEW");
-  return value != nullptr && std::string_view(value) == "1";
-}
-
 }  // namespace
 
 WebContext& WebContext::shared() {
@@ -30,8 +22,11 @@ WebContext& WebContext::shared() {
 WebContext::WebContext()
     : context_(makeContext()),
       readAccessRoots_(context_.get()),
-      schemes_(context_.get()),
-      processPerView_(processPerViewRequested()) {}
+      schemes_(context_.get()) {}
+
+void WebContext::setWebExtensionDirectory(const std::filesystem::path& directory) {
+  webkit_web_context_set_web_process_extensions_directory(context_.get(), directory.c_str());
+}
 
 GObjectRef<WebKitWebView> WebContext::createWebView(WebKitUserContentManager* contentManager,
                                                     WebKitSettings* settings) {

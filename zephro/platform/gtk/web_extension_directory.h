@@ -1,12 +1,13 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace zephro::platform::gtk {
 
-// The directory holding the kit's web-process extension: $ZEPHRO_WEB_EXTENSION_DIR
-// when set, else the build tree's copy when it exists (programs run from the
-// build), else the installed location.
-std::string webExtensionDirectory();
+// The directory holding the kit's web-process extension: `chosen` when the
+// host chose one, else the build tree's copy when it exists (programs run
+// from the build), else the installed location.
+std::string webExtensionDirectory(const std::filesystem::path& chosen = {});
 
 }  // namespace zephro::platform::gtk

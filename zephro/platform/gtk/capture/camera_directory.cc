@@ -1,6 +1,5 @@
 #include "zephro/platform/gtk/capture/camera_directory.h"
 
-#include <cstdlib>
 #include <mutex>
 #include <utility>
 
@@ -10,14 +9,19 @@ namespace zephro::platform::gtk {
 
 namespace {
 
-struct HostPipeline {
+struct HostCameraChoice {
   std::mutex mutex;
-  std::optional<std::string> description;
+  std::optional<HostCamera> camera;
 };
 
-HostPipeline& hostPipeline() {
-  static HostPipeline pipeline;
-  return pipeline;
+HostCameraChoice& hostCamera() {
+  static HostCameraChoice choice;
+  return choice;
+}
+
+CameraSource sourceOf(const HostCamera& camera) {
+  return camera.kind() == HostCamera::Kind::stillImage ? CameraSource::fromStillImage(camera.file())
+                                                       : CameraSource::fromDescription(camera.description());
 }
 
 void appendMonitoredDevices(std::vector<CameraSource>& cameras) {
@@ -34,20 +38,16 @@ void appendMonitoredDevices(std::vector<CameraSource>& cameras) {
 
 }  // namespace
 
-void setHostCameraPipeline(std::optional<std::string> description) {
-  std::lock_guard lock(hostPipeline().mutex);
-  hostPipeline().description = std::move(description);
+void setHostCamera(std::optional<HostCamera> camera) {
+  std::lock_guard lock(hostCamera().mutex);
+  hostCamera().camera = std::move(camera);
 }
 
 std::vector<CameraSource> availableCameras() {
   std::vector<CameraSource> cameras;
-  const char* fromEnvironment = std::getenv(kCameraPipelineVariable);
-  if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
-    cameras.push_back(CameraSource::fromDescription(fromEnvironment));
-  }
   {
-    std::lock_guard lock(hostPipeline().mutex);
-    if (hostPipeline().description) cameras.push_back(CameraSource::fromDescription(*hostPipeline().description));
+    std::lock_guard lock(hostCamera().mutex);
+    if (hostCamera().camera) cameras.push_back(sourceOf(*hostCamera().camera));
   }
   appendMonitoredDevices(cameras);
   return cameras;

@@ -1,25 +1,19 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "zephro/platform/gtk/capture/camera_source.h"
+#include "zephro/platform/gtk/install_options.h"
 
 namespace zephro::platform::gtk {
 
-// The environment variable that replaces the cameras with a pipeline
-// description (see CameraSource::fromDescription); tests and demos on
-// machines without a camera set it.
-inline constexpr const char* kCameraPipelineVariable = "ZEPHRO_CAMERA_PIPELINE";
+// Sets, or with nothing withdraws, the host's own camera, offered before the
+// devices found (install sets it from its options).
+void setHostCamera(std::optional<HostCamera> camera);
 
-// Sets, or with nothing withdraws, a host's own camera pipeline, offered
-// before the devices found. The environment variable still comes first, so a
-// developer can override the host without rebuilding it.
-void setHostCameraPipeline(std::optional<std::string> description);
-
-// The cameras in order of preference: the environment's pipeline, the host's
-// pipeline, then the video sources the device monitor finds.
+// The cameras in order of preference: the host's camera, then the video
+// sources the device monitor finds.
 std::vector<CameraSource> availableCameras();
 
 }  // namespace zephro::platform::gtk

@@ -1,5 +1,6 @@
 #include "zephro/platform/gtk/capture/camera_source.h"
 
+#include <fstream>
 #include <utility>
 
 #include "zephro/platform/gtk/capture/gst_error_text.h"
@@ -49,18 +50,33 @@ bool opensCleanly(GstElement* pipeline, GstElement* sink, const std::string& nam
   }
 }
 
+// JPEG files start with a start-of-image marker; anything else goes to the
+// PNG decoder, which rejects what is not a PNG when the camera opens.
+const char* stillImageDecoder(const std::filesystem::path& file) {
+  char start[3] = {};
+  std::ifstream(file, std::ios::binary).read(start, sizeof start);
+  return start[0] == '\xff' && start[1] == '\xd8' && start[2] == '\xff' ? "jpegdec" : "pngdec";
+}
+
 }  // namespace
 
 CameraSource::CameraSource(std::string uniqueId, std::string name, std::string description,
-                           GObjectRef<GstDevice> device)
+                           GObjectRef<GstDevice> device, std::filesystem::path stillImage)
     : uniqueId_(std::move(uniqueId)),
       name_(std::move(name)),
       description_(std::move(description)),
-      device_(std::move(device)) {}
+      device_(std::move(device)),
+      stillImage_(std::move(stillImage)) {}
 
 CameraSource CameraSource::fromDescription(std::string description) {
   std::string id = description;
   return CameraSource(std::move(id), "Camera pipeline", std::move(description), {});
+}
+
+CameraSource CameraSource::fromStillImage(std::filesystem::path file) {
+  std::string description = "filesrc name=still-image ! " + std::string(stillImageDecoder(file)) +
+                            " ! imagefreeze is-live=true ! capsfilter caps=video/x-raw,framerate=30/1";
+  return CameraSource(file.string(), "Still image " + file.filename().string(), std::move(description), {}, file);
 }
 
 CameraSource CameraSource::fromDevice(GstDevice* device) {
@@ -92,6 +108,10 @@ GObjectRef<GstElement> CameraSource::parseDescription(std::string& error) const 
   if (!GObjectRef<GstPad>::adopt(gst_element_get_static_pad(bin.get(), "src"))) {
     error = "the camera pipeline has no unlinked output";
     return {};
+  }
+  if (!stillImage_.empty()) {
+    const auto file = GObjectRef<GstElement>::adopt(gst_bin_get_by_name(GST_BIN(bin.get()), "still-image"));
+    g_object_set(file.get(), "location", stillImage_.c_str(), nullptr);
   }
   return bin;
 }

@@ -2,6 +2,7 @@
 
 #include <gst/gst.h>
 
+#include <filesystem>
 #include <string>
 
 #include "zephro/platform/gtk/gobject_ref.h"
@@ -17,6 +18,10 @@ class CameraSource {
   // e.g. "v4l2src device=/dev/video2" or
   // "filesrc location=qr.png ! pngdec ! imagefreeze is-live=true".
   static CameraSource fromDescription(std::string description);
+  // A PNG or JPEG file (told apart by its first bytes) shown as a live camera
+  // at 30 frames per second. The path never enters a pipeline description, so
+  // any file name works.
+  static CameraSource fromStillImage(std::filesystem::path file);
   // Adds its own reference to `device`.
   static CameraSource fromDevice(GstDevice* device);
 
@@ -36,7 +41,8 @@ class CameraSource {
   bool tryOpen(std::string& error) const;
 
  private:
-  CameraSource(std::string uniqueId, std::string name, std::string description, GObjectRef<GstDevice> device);
+  CameraSource(std::string uniqueId, std::string name, std::string description, GObjectRef<GstDevice> device,
+               std::filesystem::path stillImage = {});
 
   GObjectRef<GstElement> parseDescription(std::string& error) const;
 
@@ -44,6 +50,7 @@ class CameraSource {
   std::string name_;
   std::string description_;
   GObjectRef<GstDevice> device_;
+  std::filesystem::path stillImage_;  // read by the description's element "still-image"
 };
 
 }  // namespace zephro::platform::gtk
