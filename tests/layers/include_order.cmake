@@ -3,7 +3,7 @@
 # before it, never one after it. A file belongs to the longest folder of the
 # list its path starts with; folders outside the list are not checked.
 #   cmake -DROOT=<source dir> -P include_order.cmake
-set(LAYERS json sdk bridge h5 screens scopes entry)
+set(LAYERS json sdk bridge h5 screens scopes entry testing)
 
 function(layer_of path result)
   set(found -1)

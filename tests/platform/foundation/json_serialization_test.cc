@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "tests/support/plain_values.h"
+#include "zephro/testing/plain_values.h"
 #include "zephro/json/kinds.h"
 
 namespace zephro::platform::foundation {
