@@ -26,6 +26,16 @@ bool seconds(DemoOptions& o, const std::string& v) {
   return true;
 }
 
+const std::map<std::string, bool DemoOptions::*>& flagOptions() {
+  static const std::map<std::string, bool DemoOptions::*> flags = {
+      {"--reset", &DemoOptions::reset},
+      {"--no-debug-host", &DemoOptions::forgetDebugHost},
+      {"--help", &DemoOptions::help},
+      {"-h", &DemoOptions::help},
+  };
+  return flags;
+}
+
 const std::map<std::string, Setter>& valueOptions() {
   static const std::map<std::string, Setter> options = {
       {"--app-key", text(&DemoOptions::appKey)},
@@ -35,6 +45,7 @@ const std::map<std::string, Setter>& valueOptions() {
       {"--base-url", text(&DemoOptions::baseURL)},
       {"--socket-url", optionalText(&DemoOptions::socketUrl)},
       {"--debug-host", optionalText(&DemoOptions::debugHost)},
+      {"--pages", optionalText(&DemoOptions::pagesFolder)},
       {"--screenshot", optionalText(&DemoOptions::screenshot)},
       {"--after", seconds},
       {"--camera-image", optionalText(&DemoOptions::cameraImage)},
@@ -49,10 +60,8 @@ std::optional<DemoOptions> parseDemoOptions(int argc, char** argv, std::string& 
   DemoOptions options;
   for (int i = 1; i < argc; ++i) {
     std::string name = argv[i];
-    if (name == "--reset") {
-      options.reset = true;
-    } else if (name == "--help" || name == "-h") {
-      options.help = true;
+    if (auto flag = flagOptions().find(name); flag != flagOptions().end()) {
+      options.*flag->second = true;
     } else if (auto setter = valueOptions().find(name); setter != valueOptions().end()) {
       if (i + 1 >= argc || !setter->second(options, argv[i + 1])) {
         error = "bad or missing value for " + name;
@@ -64,6 +73,10 @@ std::optional<DemoOptions> parseDemoOptions(int argc, char** argv, std::string& 
       return std::nullopt;
     }
   }
+  if (options.debugHost && options.forgetDebugHost) {
+    error = "--debug-host and --no-debug-host exclude each other";
+    return std::nullopt;
+  }
   return options;
 }
 
@@ -73,8 +86,10 @@ const char* demoUsage() {
          "                        the cloud configuration handed to the kit\n"
          "  --socket-url ws://HOST:PORT/PATH\n"
          "                        connect a real WebSocket instead of the simulated cloud\n"
-         "  --debug-host URL      load pages from a development server\n"
-         "  --reset               clear the kit's stored data first\n"
+         "  --debug-host URL      load pages from a development server, now and in later runs\n"
+         "  --no-debug-host       load pages from the page bundle again (stays logged in)\n"
+         "  --pages DIR           show the page bundle in folder DIR for this run\n"
+         "  --reset               clear the kit's stored data first (logs out)\n"
          "  --store FILE          keep the kit's stored data in FILE\n"
          "  --camera-image FILE   use a still image as the camera\n"
          "  --screenshot FILE [--after SECONDS]\n"

@@ -13,7 +13,9 @@ struct DemoOptions {
   std::string countryCode = "86";
   std::string baseURL = "https://cloud.example.invalid";
   std::optional<std::string> socketUrl;    // a real WebSocket instead of the simulated cloud
-  std::optional<std::string> debugHost;    // pages from a development server
+  std::optional<std::string> debugHost;    // pages from a development server, stored for later runs
+  bool forgetDebugHost = false;            // back to the page bundle, still logged in
+  std::optional<std::string> pagesFolder;  // a page bundle from a folder, for this run
   std::optional<std::string> screenshot;   // save a PNG of the window and exit
   double screenshotAfterSeconds = 4;
   std::optional<std::string> cameraImage;  // a still image used as the camera

@@ -2,15 +2,20 @@
 // page bundle. It fills the cloud configuration from its flags, installs a
 // socket manager (a simulated cloud, or a real WebSocket), prepares the kit
 // and opens its home screen above its own screen.
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
+#include <glib-unix.h>
 #include <gtk/gtk.h>
 
+#include "debug_settings.h"
 #include "demo_install_options.h"
 #include "demo_options.h"
 #include "host_screen.h"
+#include "page_folder_bundle.h"
 #include "simulated_cloud.h"
 #include "web_socket_client.h"
 #include "zephro/platform/foundation/application.h"
@@ -32,18 +37,21 @@ using platform::foundation::UserDefaults;
 
 struct Demo {
   demo::DemoOptions options;
+  platform::gtk::InstallOptions install;
+  std::unique_ptr<demo::PageFolderBundle> pageFolder;
   std::shared_ptr<ui::Window> window;
   GtkApplication* application = nullptr;
   int status = 0;
 };
 
-void storeDebugSettings(const demo::DemoOptions& options) {
-  auto& store = UserDefaults::standard();
-  if (options.reset) store.removeAll();
-  if (options.debugHost) {
-    store.set("h5DebugHost", *options.debugHost);
-    store.set("h5IsDebug", true);
-  }
+// --pages: the kit's resource bundle, for this run, is a private one whose
+// page bundle is the folder.
+bool usePageFolder(Demo& demo, std::string& error) {
+  std::filesystem::path kitBundle = demo.install.bundleDirectory;
+  if (kitBundle.empty()) kitBundle = platform::foundation::Bundle::kit().bundlePath();
+  demo.pageFolder = demo::PageFolderBundle::make(*demo.options.pagesFolder, kitBundle, error);
+  if (demo.pageFolder) demo.install.bundleDirectory = demo.pageFolder->directory();
+  return demo.pageFolder != nullptr;
 }
 
 void configureKit(const demo::DemoOptions& options) {
@@ -59,8 +67,9 @@ void configureKit(const demo::DemoOptions& options) {
   } else {
     ZephroSdk4TolmarRunner::setSocketManager(std::make_shared<demo::SimulatedCloud>());
   }
-  storeDebugSettings(options);
+  demo::storeDebugSettings(options);
   ZephroSdk4TolmarRunner::prepare();
+  demo::announcePageSource(options);
 }
 
 gboolean takeScreenshot(gpointer data) {
@@ -77,10 +86,17 @@ gboolean takeScreenshot(gpointer data) {
   return G_SOURCE_REMOVE;
 }
 
+// Ctrl-C and kill end the demo like closing its window, so that its private
+// files go too.
+gboolean quitOnSignal(gpointer application) {
+  g_application_quit(G_APPLICATION(application));
+  return G_SOURCE_CONTINUE;
+}
+
 void activate(GtkApplication* application, gpointer data) {
   auto* demo = static_cast<Demo*>(data);
   if (demo->window) return;
-  platform::gtk::install(application, demo::installOptionsOf(demo->options));
+  platform::gtk::install(application, demo->install);
   configureKit(demo->options);
 
   auto host = demo::HostScreen::make();
@@ -112,8 +128,14 @@ int main(int argc, char** argv) {
 
   Demo demo;
   demo.options = *options;
+  demo.install = demo::installOptionsOf(*options);
+  if (options->pagesFolder && !usePageFolder(demo, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
   demo.application = gtk_application_new("org.zephro.Demo", G_APPLICATION_NON_UNIQUE);
   g_signal_connect(demo.application, "activate", G_CALLBACK(activate), &demo);
+  for (int signal : {SIGINT, SIGTERM}) g_unix_signal_add(signal, quitOnSignal, demo.application);
   // GTK gets no flags of ours: the demo parsed them already.
   int status = g_application_run(G_APPLICATION(demo.application), 1, argv);
   demo.window.reset();

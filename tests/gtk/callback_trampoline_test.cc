@@ -1,5 +1,5 @@
 // Signal handlers behind the trampoline: refused when empty, owned by the
-// connection, and never letting an exception into GLib.
+// connection, and never letting an exception into GLib; owned timeouts.
 
 #include "zephro/platform/gtk/callback_trampoline.h"
 
@@ -8,12 +8,16 @@
 
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "tests/gtk/support/gtk_fixture.h"
+#include "tests/gtk/support/main_loop_spin.h"
 
 namespace zephro::platform::gtk {
 namespace {
 
+using namespace std::chrono_literals;
 using Clicked = void(GtkButton*);
 
 class CallbackTrampolineTest : public testing::gtk::GtkTest {
@@ -52,6 +56,24 @@ TEST_F(CallbackTrampolineTest, TheHandlerIsFreedWithItsConnectionOrItsInstance) 
   EXPECT_EQ(*watched.lock(), 3);
   button_ = {};
   EXPECT_TRUE(watched.expired());
+}
+
+// Only the last one started runs, once, and it may start itself again; none
+// runs after its owner went.
+TEST_F(CallbackTrampolineTest, AnOwnedTimeoutRunsOnlyItsLatestTaskAndNotAfterItsOwner) {
+  std::vector<std::string> ran;
+  OwnedTimeout timeout;
+  timeout.start(1, [&] { ran.push_back("replaced"); });
+  timeout.start(1, [&] {
+    ran.push_back("latest");
+    if (ran.size() == 1) timeout.start(1, [&] { ran.push_back("again"); });
+  });
+  auto gone = std::make_unique<OwnedTimeout>();
+  gone->start(1, [&] { ran.push_back("after its owner"); });
+  gone.reset();
+  ASSERT_TRUE(testing::gtk::spinUntil([&] { return ran.size() == 2 && !timeout.isPending(); }));
+  testing::gtk::spinFor(20ms);
+  EXPECT_EQ(ran, (std::vector<std::string>{"latest", "again"}));
 }
 
 }  // namespace

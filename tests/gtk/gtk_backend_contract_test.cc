@@ -45,6 +45,17 @@ struct GtkBackend {
     view.evaluateJavaScript("window.webkit.messageHandlers['" + name + "'].postMessage(" + json + ")");
   }
   static std::optional<std::string> fetch(web::WebView& view, const std::string& address);
+  // A target="_blank" link followed first asks for a window too.
+  static std::vector<std::string> dialogResults(web::WebView& view) {
+    std::vector<std::string> results;
+    const auto seen = evaluate(view, R"(var link = document.body.appendChild(document.createElement('a'));
+      link.href = 'about:blank'; link.target = '_blank'; link.click();
+      [alert('a'), confirm('c'), prompt('p', 'default'), window.open('about:blank')].map(String))");
+    if (!seen.has_value()) return results;
+    for (const auto& result : std::any_cast<PlainList>(seen)) results.push_back(std::any_cast<std::string>(result));
+    return results;
+  }
+  static std::size_t windowCount() { return g_list_model_get_n_items(gtk_window_get_toplevels()); }
 };
 
 std::optional<std::string> GtkBackend::fetch(web::WebView& view, const std::string& address) {

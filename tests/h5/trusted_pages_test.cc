@@ -37,6 +37,12 @@ TEST_F(TrustedPagesTest, TheBundleTheDebugHostInDebugModeAndAddedOriginsAreTrust
     EXPECT_EQ(trustedPageFilter().matches(row.document), row.matchedByPatterns) << row.document;
   }
   EXPECT_FALSE(isTrustedPage(std::nullopt));
+  // A file address as debug host is no web server: it trusts no file.
+  const std::string outside = URL::fileURL(bundle.path() / "private/index.html").absoluteString();
+  manager.setIsDebug(true);
+  manager.setDebugHost("file://dev/pages");
+  EXPECT_FALSE(isTrustedPage(URL::parse(outside)));
+  EXPECT_FALSE(trustedPageFilter().matches(outside));
 }
 
 }  // namespace

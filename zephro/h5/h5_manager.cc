@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
+#include <utility>
 
 #include "zephro/bridge/h5_content_web_view.h"
 #include "zephro/bridge/web_view_provider.h"
@@ -50,7 +52,18 @@ std::optional<URL> H5Manager::pageUrl(const std::string& page) const {
   return Bundle::kit().urlForResource("index", "html", appendingPathComponent(bundlePath_, page));
 }
 
-std::optional<URL> H5Manager::rootUrl() const { return Bundle::kit().bundleURL().appendingPathComponent(bundlePath_); }
+// Made again only when the kit's bundle directory or the bundle path changed.
+std::optional<URL> H5Manager::rootUrl() const {
+  const std::filesystem::path given = Bundle::kit().bundlePath();
+  std::error_code error;
+  std::filesystem::path directory = std::filesystem::absolute(given, error);
+  if (error) directory = given;
+  if (!root_ || root_->directory != directory || root_->bundlePath != bundlePath_) {
+    URL url = URL::fileURL(directory, true).appendingPathComponent(bundlePath_);
+    root_ = Root{std::move(directory), bundlePath_, std::move(url)};
+  }
+  return root_->url;
+}
 
 std::shared_ptr<H5ContentWebView> H5Manager::webview(const std::shared_ptr<H5ContentViewStack>& viewController) const {
   std::shared_ptr<H5ContentWebView> webView = WebViewProvider::shared().createWebView();

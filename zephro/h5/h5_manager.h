@@ -2,6 +2,7 @@
 // bundle, or a development server in debug mode.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,6 +69,13 @@ class H5Manager {
   bool isDebug_ = false;
   std::string debugHost_ = H5ManagerDefaultDebugHost;
   std::vector<std::string> trustedOrigins_;
+  // rootUrl and what it was made from: it is asked for every bridge message.
+  struct Root {
+    std::filesystem::path directory;
+    std::string bundlePath;
+    URL url;
+  };
+  mutable std::optional<Root> root_;
 };
 
 }  // namespace zephro

@@ -19,7 +19,10 @@ std::vector<std::string> trustedOrigins() {
   const H5Manager& manager = H5Manager::shared();
   std::vector<std::string> origins = manager.trustedOrigins();
   if (manager.isDebug()) {
-    if (auto debug = web::originOf(manager.debugHost())) origins.push_back(*debug);
+    // Like an added origin, the debug host counts only as a web server: a
+    // file address there would trust every local file.
+    auto debug = web::originOf(manager.debugHost());
+    if (debug && (debug->starts_with("http://") || debug->starts_with("https://"))) origins.push_back(*debug);
   }
   return origins;
 }
@@ -41,10 +44,17 @@ web::DocumentFilter trustedPageFilter() {
   return filter;
 }
 
+// Asked for every bridge message: a file, the usual case, is matched against
+// the bundle's pattern alone.
 bool isTrustedPage(const std::optional<URL>& document) {
-  if (!document || !trustedPageFilter().matches(document->absoluteString())) return false;
-  if (document->isFileURL()) return true;
-  const std::optional<std::string> origin = web::originOf(document->absoluteString());
+  if (!document) return false;
+  const std::string address = document->absoluteString();
+  if (document->isFileURL()) {
+    const std::optional<std::string> bundle = bundlePattern();
+    return bundle && web::matchesURLPattern(*bundle, address);
+  }
+  if (!trustedPageFilter().matches(address)) return false;
+  const std::optional<std::string> origin = web::originOf(address);
   const std::vector<std::string> origins = trustedOrigins();
   return origin && std::find(origins.begin(), origins.end(), *origin) != origins.end();
 }

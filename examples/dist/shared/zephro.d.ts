@@ -19,9 +19,8 @@ export interface LoginUserInfo extends JsonObject {
 }
 
 /** Parameters of window.push; the opened page receives all of them through
- * currentPage.getPageParams, and "params" also as its URL query. The query is
- * not percent-encoded: keep "params" to texts, numbers and booleans, and expect
- * a query holding blanks, "&", "=" or non-ASCII text to be garbled or dropped. */
+ * currentPage.getPageParams, and "params" also as its URL query, each key and
+ * value percent-encoded (read it with URLSearchParams). */
 export interface PushParams {
   route: string;
   animated?: boolean;
@@ -59,8 +58,7 @@ export interface AnsweredCalls {
 /** Calls that are never answered, by scope and method. */
 export interface SilentCalls {
   app: {
-    /** Stores "value" under "key"; without "value", removes the key. Keep
-     * "homeId" a number: it is pasted unquoted into every page's start-up script. */
+    /** Stores "value" under "key"; without "value", removes the key. */
     setUserDefaults: { key: string; value?: JsonValue };
   };
   window: {
@@ -111,7 +109,7 @@ export interface Zephro {
 }
 
 /** Events the kit sends: "reload" (each time the page's screen is about to
- * appear, and on return to the foreground), "deviceEvent" and
+ * appear again, never on its first appearance, and on return to the foreground), "deviceEvent" and
  * "learnCodeNotify" (device reports), "Joined" (sent to the page
  * "network-zigbee" only), and whatever pages forward. */
 export interface EventBus {
@@ -127,8 +125,9 @@ declare global {
     __eventBus: EventBus;
     /** Set only while a user is logged in (when the page was loaded). */
     __token?: string;
-    /** The stored "homeId", when there is one. */
-    __homeId?: number;
+    /** The stored "homeId", when there is one: a number when it is stored as
+     * one or as a text of digits ("42"), else the stored value itself. */
+    __homeId?: JsonValue;
     __cloudConfig_appKey: string;
     __cloudConfig_regionId: string;
     __cloudConfig_language: string;

@@ -1,6 +1,5 @@
 // Pages that cannot be shown on the real engine: a killed web process, a crash
-// loop, a server that refuses or never answers, and the retry; and what a
-// page's own dialogs and new windows do.
+// loop, a server that refuses or never answers, and the retry.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -103,19 +102,6 @@ TEST_F(RecoveryOnGtkTest, FailedLoadsShowTheFailureViewAndRetryLoadsOnceTheServe
   server.setSilent(false);
   ASSERT_TRUE(retry(*detail));
   EXPECT_TRUE(bridgeAnswers(*detail));
-}
-
-TEST_F(RecoveryOnGtkTest, DialogsAnswerAtOnceWithoutShowingAndNewWindowsOpenNothing) {
-  openHome();
-  auto page = topPage();
-  ASSERT_TRUE(page);
-  const guint windows = g_list_model_get_n_items(gtk_window_get_toplevels());
-  EXPECT_EQ(read(*page, "probe.dialogs()"), R"(["undefined",false,null,null])");
-  read(*page, "var link = document.createElement('a'); link.href = 'about:blank'; link.target = '_blank';"
-              "document.body.appendChild(link).click(); true");
-  spinFor(300ms);
-  EXPECT_EQ(g_list_model_get_n_items(gtk_window_get_toplevels()), windows);
-  EXPECT_TRUE(bridgeAnswers(*page));
 }
 
 }  // namespace

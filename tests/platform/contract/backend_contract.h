@@ -1,6 +1,6 @@
 // What every backend owes the platform model, as one suite run against each
 // backend: the main loop, configuration changes, scheme handlers, loads,
-// script messages and evaluation. A backend's traits play the page where the
+// script messages, evaluation and the page's dialogs. A backend's traits play the page where the
 // backend has none (headless) and drive the real engine where it has one.
 // Their static members:
 //   install()                          once per suite
@@ -11,6 +11,9 @@
 //   finishLoad(view)                   lets the current load end, however it ends
 //   post(view, name, json)             the page posts the JSON value `json` to handler `name`
 //   fetch(view, address) -> optional<string>  the body the page reads, nothing when refused
+//   dialogResults(view) -> vector<string>     what alert, confirm, prompt and window.open
+//                                             give the page, as String() shows them
+//   windowCount() -> size_t            the backend's open top-level windows
 #pragma once
 
 #include <gtest/gtest.h>
@@ -229,11 +232,21 @@ TYPED_TEST_P(BackendContract, AnEvaluationAnswersOnceAfterTheCallReturned) {
   EXPECT_TRUE(answeredAfterReturn);
 }
 
+// Nothing answers a page's dialogs: they return at once as if dismissed, and
+// no new window opens.
+TYPED_TEST_P(BackendContract, PageDialogsReturnAtOnceAndOpenNoWindow) {
+  auto view = this->openPage();
+  const auto windows = TypeParam::windowCount();
+  EXPECT_EQ(TypeParam::dialogResults(*view), (std::vector<std::string>{"undefined", "false", "null", "null"}));
+  TypeParam::settle();
+  EXPECT_EQ(TypeParam::windowCount(), windows);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(BackendContract, TheMainQueueRunsTasksInOrderAndDropsEmptyOnes,
                             TasksFromOtherThreadsRunOnTheMainThreadInTheirOrder,
                             ConfigurationChangesReachExistingViewsOnce, EverySchemeTheModelAcceptsIsServed,
                             ALoadReportsEitherItsFinishOrItsFailureOnce,
                             MessagesReachTheHandlerOfTheirNameWithThePostingView,
-                            AnEvaluationAnswersOnceAfterTheCallReturned);
+                            AnEvaluationAnswersOnceAfterTheCallReturned, PageDialogsReturnAtOnceAndOpenNoWindow);
 
 }  // namespace zephro::platform::contract

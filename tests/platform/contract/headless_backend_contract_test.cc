@@ -9,6 +9,7 @@ namespace zephro::platform::contract {
 namespace {
 
 using headless::engineOf;
+using headless::PageDialog;
 
 struct HeadlessBackend {
   static void install() { loop() = headless::HeadlessMainLoop::install(); }
@@ -37,6 +38,15 @@ struct HeadlessBackend {
     if (!task->isFinished()) return std::nullopt;
     return std::string(task->data().begin(), task->data().end());
   }
+  static std::vector<std::string> dialogResults(web::WebView& view) {
+    std::vector<std::string> results;
+    for (auto dialog : {PageDialog::alert, PageDialog::confirm, PageDialog::prompt, PageDialog::openWindow}) {
+      results.push_back(foundation::JSONSerialization::data(engineOf(view)->runPageDialog(dialog)).value_or("undefined"));
+    }
+    return results;
+  }
+  // It has no windows.
+  static std::size_t windowCount() { return 0; }
 
   static std::shared_ptr<headless::HeadlessMainLoop>& loop() {
     static std::shared_ptr<headless::HeadlessMainLoop> installed;

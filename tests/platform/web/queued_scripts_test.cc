@@ -28,7 +28,7 @@ TEST(QueuedScriptsTest, BatchesKeepQueuingOrderAndStayWithinTheLimit) {
     std::vector<std::string> queued;
     for (std::size_t i = 0; i < row.scriptSizes.size(); ++i) {
       queued.push_back(std::string(row.scriptSizes[i], static_cast<char>('a' + i)));
-      EXPECT_EQ(queue.add(queued.back()), i == 0);
+      queue.add(queued.back());
     }
     std::vector<std::string> handedOver;
     std::vector<std::size_t> lengths;

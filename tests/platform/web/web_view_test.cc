@@ -37,28 +37,34 @@ TEST_F(WebViewTest, LoadsReachTheEngineWithTheirRootOrRequestSettings) {
   EXPECT_EQ(view->url(), url("http://dev:8080/a/index.html"));
 }
 
-TEST_F(WebViewTest, QueuedScriptsReachTheEngineTogetherWhenThePassEnds) {
+// The first script of a pass goes at once; those after it in the same pass
+// go together when it ends, and the next pass starts over.
+TEST_F(WebViewTest, QueuedScriptsAfterTheFirstOfAPassGoTogetherWhenItEnds) {
   view->queueJavaScript("a");
   view->queueJavaScript("b");
+  view->queueJavaScript("c");
   auto gone = WebView::make({}, nullptr);
+  gone->queueJavaScript("at once");
   gone->queueJavaScript("lost with its view");
   gone.reset();
-  EXPECT_TRUE(engineOf(*view)->evaluatedScripts().empty());
+  EXPECT_EQ(engineOf(*view)->scriptBatches(), (std::vector<std::vector<std::string>>{{"a"}}));
   loop->drain();
-  view->queueJavaScript("c");
+  view->queueJavaScript("d");
   loop->drain();
-  EXPECT_EQ(engineOf(*view)->scriptBatches(), (std::vector<std::vector<std::string>>{{"a", "b"}, {"c"}}));
+  EXPECT_EQ(engineOf(*view)->scriptBatches(), (std::vector<std::vector<std::string>>{{"a"}, {"b", "c"}, {"d"}}));
 }
 
 // A direct evaluation or a load reaches the page after what was queued before it.
 TEST_F(WebViewTest, DirectEvaluationsAndLoadsComeAfterQueuedScripts) {
+  view->queueJavaScript("at once");
   view->queueJavaScript("queued 1");
   view->evaluateJavaScript("direct");
   view->queueJavaScript("queued 2");
   view->loadRequest({url("http://dev/index.html")});
-  EXPECT_EQ(engineOf(*view)->evaluatedScripts(), (std::vector<std::string>{"queued 1", "direct", "queued 2"}));
+  EXPECT_EQ(engineOf(*view)->evaluatedScripts(),
+            (std::vector<std::string>{"at once", "queued 1", "direct", "queued 2"}));
   loop->drain();
-  EXPECT_EQ(engineOf(*view)->evaluatedScripts().size(), 3u);
+  EXPECT_EQ(engineOf(*view)->evaluatedScripts().size(), 4u);
 }
 
 // The engine is made once the subclass is complete, so it sees the class name.

@@ -95,6 +95,33 @@ inline guint addTimeoutOnce(guint milliseconds, std::function<void()> task) {
                             SourceTrampoline::destroy);
 }
 
+// A one-shot timeout owned by a C++ object: removed unless it has fired when
+// the owner cancels it, starts another or goes.
+class OwnedTimeout {
+ public:
+  OwnedTimeout() = default;
+  OwnedTimeout(const OwnedTimeout&) = delete;
+  OwnedTimeout& operator=(const OwnedTimeout&) = delete;
+  ~OwnedTimeout() { cancel(); }
+
+  // An empty task starts nothing.
+  void start(guint milliseconds, std::function<void()> task) {
+    cancel();
+    if (!task) return;
+    id_ = addTimeoutOnce(milliseconds, [this, task = std::move(task)] {
+      id_ = 0;
+      task();
+    });
+  }
+  void cancel() {
+    if (id_ != 0) g_source_remove(std::exchange(id_, 0));
+  }
+  bool isPending() const { return id_ != 0; }
+
+ private:
+  guint id_ = 0;
+};
+
 // Connects `handler` to `signal` of `instance`; the handler lives as long as
 // the connection (the instance's life, or until disconnected). `Signature`
 // is the signal's without the trailing user data, instance first. Returns

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <glib.h>
-
 #include <functional>
+
+#include "zephro/platform/gtk/callback_trampoline.h"
 
 namespace zephro::platform::gtk {
 
@@ -10,21 +10,13 @@ namespace zephro::platform::gtk {
 // has no per-request timeout of its own.
 class LoadTimeout {
  public:
-  LoadTimeout() = default;
-  LoadTimeout(const LoadTimeout&) = delete;
-  LoadTimeout& operator=(const LoadTimeout&) = delete;
-  ~LoadTimeout() { cancel(); }
-
   // Replaces any running timer. Non-positive or non-finite intervals set none.
   void start(double seconds, std::function<void()> onExpiry);
-  void cancel();
-  bool isRunning() const { return source_ != 0; }
+  void cancel() { timer_.cancel(); }
+  bool isRunning() const { return timer_.isPending(); }
 
  private:
-  void expire();
-
-  guint source_ = 0;
-  std::function<void()> onExpiry_;
+  OwnedTimeout timer_;
 };
 
 }  // namespace zephro::platform::gtk

@@ -1,11 +1,13 @@
 #include "zephro/platform/gtk/no_dialog_policy.h"
 
+#include "zephro/platform/gtk/callback_trampoline.h"
+
 namespace zephro::platform::gtk {
 
 namespace {
 
 // Answered without being shown; an unanswered prompt already yields null.
-gboolean answerScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer) {
+gboolean answerScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog) {
   switch (webkit_script_dialog_get_dialog_type(dialog)) {
     case WEBKIT_SCRIPT_DIALOG_CONFIRM:
       webkit_script_dialog_confirm_set_confirmed(dialog, FALSE);
@@ -20,21 +22,22 @@ gboolean answerScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer
   return TRUE;
 }
 
-gboolean refuseNewWindow(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type, gpointer) {
+gboolean refuseNewWindow(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type) {
   if (type != WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) return FALSE;
   webkit_policy_decision_ignore(decision);
   return TRUE;
 }
 
 // Reached only if a new-window request got past the policy: still no window.
-GtkWidget* createNoWindow(WebKitWebView*, WebKitNavigationAction*, gpointer) { return nullptr; }
+GtkWidget* createNoWindow(WebKitWebView*, WebKitNavigationAction*) { return nullptr; }
 
 }  // namespace
 
 void installNoDialogPolicy(WebKitWebView* view) {
-  g_signal_connect(view, "script-dialog", G_CALLBACK(answerScriptDialog), nullptr);
-  g_signal_connect(view, "decide-policy", G_CALLBACK(refuseNewWindow), nullptr);
-  g_signal_connect(view, "create", G_CALLBACK(createNoWindow), nullptr);
+  connectSignal<gboolean(WebKitWebView*, WebKitScriptDialog*)>(view, "script-dialog", answerScriptDialog);
+  connectSignal<gboolean(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType)>(view, "decide-policy",
+                                                                                          refuseNewWindow);
+  connectSignal<GtkWidget*(WebKitWebView*, WebKitNavigationAction*)>(view, "create", createNoWindow);
 }
 
 }  // namespace zephro::platform::gtk

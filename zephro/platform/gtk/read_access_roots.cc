@@ -6,9 +6,10 @@ namespace zephro::platform::gtk {
 
 namespace protocol = web_extension_protocol;
 
-ReadAccessRoots::ReadAccessRoots(WebKitWebContext* context) : context_(context) {
-  g_signal_connect(context_, "initialize-web-process-extensions", G_CALLBACK(onInitializeWebProcessExtensions), this);
-}
+ReadAccessRoots::ReadAccessRoots(WebKitWebContext* context)
+    : context_(context),
+      initializing_(SignalConnection::connect<void(WebKitWebContext*)>(
+          context, "initialize-web-process-extensions", [this](WebKitWebContext*) { handOverRoots(); })) {}
 
 void ReadAccessRoots::set(WebKitWebView* view, const std::string& root) {
   const auto pageId = webkit_web_view_get_page_id(view);
@@ -30,14 +31,14 @@ void ReadAccessRoots::announce(std::uint64_t pageId, const std::string& root) {
       context_, webkit_user_message_new(protocol::kReadAccessRootMessage, parameters));
 }
 
-void ReadAccessRoots::onInitializeWebProcessExtensions(WebKitWebContext* context, gpointer self) {
-  const auto& roots = static_cast<ReadAccessRoots*>(self)->roots_;
+// A web process about to launch gets the whole table.
+void ReadAccessRoots::handOverRoots() {
   GVariantBuilder builder;
   g_variant_builder_init(&builder, G_VARIANT_TYPE(protocol::kInitialRootsType));
-  for (const auto& [pageId, root] : roots) {
+  for (const auto& [pageId, root] : roots_) {
     g_variant_builder_add(&builder, "{ts}", static_cast<guint64>(pageId), root.c_str());
   }
-  webkit_web_context_set_web_process_extensions_initialization_user_data(context, g_variant_builder_end(&builder));
+  webkit_web_context_set_web_process_extensions_initialization_user_data(context_, g_variant_builder_end(&builder));
 }
 
 }  // namespace zephro::platform::gtk

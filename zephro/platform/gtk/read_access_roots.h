@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
+
 namespace zephro::platform::gtk {
 
 // The directory each kit web view may read file:// resources from. The
@@ -25,10 +27,11 @@ class ReadAccessRoots {
 
  private:
   void announce(std::uint64_t pageId, const std::string& root);
-  static void onInitializeWebProcessExtensions(WebKitWebContext* context, gpointer self);
+  void handOverRoots();
 
   WebKitWebContext* context_;
   std::map<std::uint64_t, std::string> roots_;
+  SignalConnection initializing_;
 };
 
 }  // namespace zephro::platform::gtk

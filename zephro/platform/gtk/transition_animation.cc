@@ -49,14 +49,14 @@ class Slide : public std::enable_shared_from_this<Slide> {
     tick_ = gtk_widget_add_tick_callback(
         container_.get(), Tick::call, Tick::own([this](GtkWidget*, GdkFrameClock* clock) { return onTick(clock); }),
         Tick::destroy);
-    safety_ = addTimeoutOnce(kDurationMicroseconds / 1000 + kSafetyMarginMilliseconds, [this] { onSafety(); });
+    safety_.start(kDurationMicroseconds / 1000 + kSafetyMarginMilliseconds, [this] { finish(); });
   }
 
   // Ends the slide where it would end, now.
   void finish() {
     if (!done_) return;
     if (tick_ != 0) gtk_widget_remove_tick_callback(container_.get(), std::exchange(tick_, 0));
-    if (safety_ != 0) g_source_remove(std::exchange(safety_, 0));
+    safety_.cancel();
     for (const auto& widget : {from_, to_}) {
       if (widget) frameBoxSetChildOffset(widget.get(), {0, 0});
     }
@@ -95,18 +95,13 @@ class Slide : public std::enable_shared_from_this<Slide> {
     return G_SOURCE_REMOVE;
   }
 
-  void onSafety() {
-    safety_ = 0;
-    finish();
-  }
-
   ui::TransitionKind kind_;
   GObjectRef<GtkWidget> container_;
   GObjectRef<GtkWidget> from_;
   GObjectRef<GtkWidget> to_;
   std::function<void()> done_;
   guint tick_ = 0;
-  guint safety_ = 0;
+  OwnedTimeout safety_;
   gint64 startTime_ = 0;
 };
 

@@ -36,10 +36,6 @@ UserContentSync::UserContentSync(MessageSink sink)
     : manager_(GObjectRef<WebKitUserContentManager>::adopt(webkit_user_content_manager_new())),
       sink_(std::move(sink)) {}
 
-UserContentSync::~UserContentSync() {
-  for (const auto& [name, registration] : handlers_) g_signal_handler_disconnect(manager_.get(), registration->signal);
-}
-
 // Every script added or removed is a message to the web process: the scripts
 // before the first that differs stay, only the rest is replaced (usually the
 // last one alone).
@@ -62,7 +58,7 @@ void UserContentSync::setUserScripts(const std::vector<web::UserScript>& scripts
 void UserContentSync::setHandlerNames(const std::vector<std::string>& names) {
   const std::set<std::string> wanted(names.begin(), names.end());
   std::vector<std::string> stale;
-  for (const auto& [name, registration] : handlers_) {
+  for (const auto& [name, connection] : handlers_) {
     if (!wanted.contains(name)) stale.push_back(name);
   }
   for (const auto& name : stale) unregisterHandler(name);
@@ -72,24 +68,17 @@ void UserContentSync::setHandlerNames(const std::vector<std::string>& names) {
 }
 
 void UserContentSync::registerHandler(const std::string& name) {
-  auto registration = std::make_unique<Registration>(Registration{this, name});
   // Connected before registering, as WebKit advises, so no message slips by.
   const std::string signal = "script-message-received::" + name;
-  registration->signal = g_signal_connect(manager_.get(), signal.c_str(), G_CALLBACK(onMessage), registration.get());
+  handlers_.emplace(name, SignalConnection::connect<void(WebKitUserContentManager*, JSCValue*)>(
+                              manager_.get(), signal.c_str(),
+                              [this, name](WebKitUserContentManager*, JSCValue* body) { sink_(name, body); }));
   webkit_user_content_manager_register_script_message_handler(manager_.get(), name.c_str(), nullptr);
-  handlers_.emplace(name, std::move(registration));
 }
 
 void UserContentSync::unregisterHandler(const std::string& name) {
-  const auto registration = handlers_.find(name);
   webkit_user_content_manager_unregister_script_message_handler(manager_.get(), name.c_str(), nullptr);
-  g_signal_handler_disconnect(manager_.get(), registration->second->signal);
-  handlers_.erase(registration);
-}
-
-void UserContentSync::onMessage(WebKitUserContentManager*, JSCValue* body, gpointer registration) {
-  const auto* handler = static_cast<Registration*>(registration);
-  handler->owner->sink_(handler->name, body);
+  handlers_.erase(name);
 }
 
 }  // namespace zephro::platform::gtk

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/web/user_script.h"
 
@@ -21,7 +22,6 @@ class UserContentSync {
   using MessageSink = std::function<void(const std::string& name, JSCValue* body)>;
 
   explicit UserContentSync(MessageSink sink);
-  ~UserContentSync();
   UserContentSync(const UserContentSync&) = delete;
   UserContentSync& operator=(const UserContentSync&) = delete;
 
@@ -38,18 +38,13 @@ class UserContentSync {
     web::UserScript script;
     ScriptRef installed;
   };
-  struct Registration {
-    UserContentSync* owner;
-    std::string name;
-    gulong signal = 0;
-  };
-  static void onMessage(WebKitUserContentManager* manager, JSCValue* body, gpointer registration);
   void registerHandler(const std::string& name);
   void unregisterHandler(const std::string& name);
 
   GObjectRef<WebKitUserContentManager> manager_;
   MessageSink sink_;
-  std::map<std::string, std::unique_ptr<Registration>> handlers_;
+  // Handler name -> its message signal's connection.
+  std::map<std::string, SignalConnection> handlers_;
   std::vector<InstalledScript> scripts_;
 };
 

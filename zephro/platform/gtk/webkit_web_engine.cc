@@ -23,15 +23,17 @@ std::optional<web::WebError> webErrorOf(const GError* error) {
   return web::WebError{g_quark_to_string(error->domain), error->code};
 }
 
-void finishEvaluation(GObject* view, GAsyncResult* result, gpointer data) {
-  std::unique_ptr<web::JavaScriptCompletion> completion(static_cast<web::JavaScriptCompletion*>(data));
-  GError* error = nullptr;
-  JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
-  auto plain = plainValueOf(value);
-  const auto failure = webErrorOf(error);
-  if (value != nullptr) g_object_unref(value);
-  if (error != nullptr) g_error_free(error);
-  (*completion)(std::move(plain), failure);
+using EvaluationFinish = Trampoline<void(GObject*, GAsyncResult*)>;
+
+// The evaluation's callback data; null when nobody waits for the answer.
+gpointer ownEvaluationFinish(web::JavaScriptCompletion completion) {
+  if (!completion) return nullptr;
+  return EvaluationFinish::own([completion = std::move(completion)](GObject* view, GAsyncResult* result) {
+    GOwned<GError> error;
+    const auto value = GObjectRef<JSCValue>::adopt(
+        webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, error.out()));
+    completion(plainValueOf(value.get()), webErrorOf(error.get()));
+  });
 }
 
 }  // namespace
@@ -57,7 +59,8 @@ WebKitWebEngine::WebKitWebEngine(web::WebViewEngineClient client, bool inspectab
 }
 
 WebKitWebEngine::~WebKitWebEngine() {
-  g_signal_handlers_disconnect_by_data(view_.get(), this);
+  // No signal may reach the engine while it goes.
+  signals_.clear();
   WebContext::shared().schemes().removeHandler(view_.get());
   for (const auto& [scheme, weakTask] : schemeTasks_) {
     if (auto task = weakTask.lock()) client_.stopURLSchemeTask(scheme, task);
@@ -65,9 +68,14 @@ WebKitWebEngine::~WebKitWebEngine() {
 }
 
 void WebKitWebEngine::connectSignals() {
-  g_signal_connect(view_.get(), "load-changed", G_CALLBACK(onLoadChanged), this);
-  g_signal_connect(view_.get(), "load-failed", G_CALLBACK(onLoadFailed), this);
-  g_signal_connect(view_.get(), "web-process-terminated", G_CALLBACK(onWebProcessTerminated), this);
+  signals_.push_back(SignalConnection::connect<void(WebKitWebView*, WebKitLoadEvent)>(
+      view_.get(), "load-changed", [this](WebKitWebView*, WebKitLoadEvent event) { onLoadChanged(event); }));
+  signals_.push_back(SignalConnection::connect<gboolean(WebKitWebView*, WebKitLoadEvent, gchar*, GError*)>(
+      view_.get(), "load-failed",
+      [this](WebKitWebView*, WebKitLoadEvent, gchar*, GError* error) { return onLoadFailed(error); }));
+  signals_.push_back(SignalConnection::connect<void(WebKitWebView*, WebKitWebProcessTerminationReason)>(
+      view_.get(), "web-process-terminated",
+      [this](WebKitWebView*, WebKitWebProcessTerminationReason) { onWebProcessTerminated(); }));
   installNoDialogPolicy(view_.get());
   WebContext::shared().schemes().setHandler(
       view_.get(), [this](const std::string& scheme, const std::string& pageUri, WebKitURISchemeRequest* request) {
@@ -113,9 +121,10 @@ void WebKitWebEngine::endLoadTimeout() {
 }
 
 void WebKitWebEngine::evaluateJavaScript(const std::string& script, web::JavaScriptCompletion completion) {
-  gpointer data = completion ? new web::JavaScriptCompletion(std::move(completion)) : nullptr;
+  gpointer finish = ownEvaluationFinish(std::move(completion));
   webkit_web_view_evaluate_javascript(view_.get(), script.c_str(), static_cast<gssize>(script.size()), nullptr,
-                                      nullptr, nullptr, data != nullptr ? finishEvaluation : nullptr, data);
+                                      nullptr, nullptr, finish != nullptr ? EvaluationFinish::callOnce : nullptr,
+                                      finish);
 }
 
 void WebKitWebEngine::evaluateScripts(const std::vector<std::string>& scripts) {
@@ -182,37 +191,34 @@ void WebKitWebEngine::startSchemeTask(const std::string& scheme, const std::stri
   client_.startURLSchemeTask(scheme, task);
 }
 
-void WebKitWebEngine::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer self) {
-  auto* engine = static_cast<WebKitWebEngine*>(self);
+void WebKitWebEngine::onLoadChanged(WebKitLoadEvent event) {
   if (event == WEBKIT_LOAD_STARTED) {
-    engine->loadFailed_ = false;
-    engine->stoppedAtTimeout_ = false;
-    engine->startLoadTimeout();
+    loadFailed_ = false;
+    stoppedAtTimeout_ = false;
+    startLoadTimeout();
   }
   // The timeout is the server's to answer the page itself: once its document
   // is shown, slow images and scripts no longer fail the page.
   if (event == WEBKIT_LOAD_COMMITTED) {
-    engine->endLoadTimeout();
-    engine->commitDocument();
+    endLoadTimeout();
+    commitDocument();
   }
   if (event != WEBKIT_LOAD_FINISHED) return;
-  engine->endLoadTimeout();
+  endLoadTimeout();
   // WebKit ends failed loads with "finished" too; only successes count.
-  if (!engine->loadFailed_) engine->client_.didFinishNavigation();
+  if (!loadFailed_) client_.didFinishNavigation();
 }
 
 // TRUE: the kit shows its own failure view, never WebKit's error page.
-gboolean WebKitWebEngine::onLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error, gpointer self) {
-  auto* engine = static_cast<WebKitWebEngine*>(self);
-  engine->loadFailed_ = true;
-  if (auto failure = loadFailureOf(error, engine->stoppedAtTimeout_)) engine->client_.didFailNavigation(*failure);
+gboolean WebKitWebEngine::onLoadFailed(const GError* error) {
+  loadFailed_ = true;
+  if (auto failure = loadFailureOf(error, stoppedAtTimeout_)) client_.didFailNavigation(*failure);
   return TRUE;
 }
 
-void WebKitWebEngine::onWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason, gpointer self) {
-  auto* engine = static_cast<WebKitWebEngine*>(self);
-  engine->endLoadTimeout();
-  engine->client_.webContentProcessDidTerminate();
+void WebKitWebEngine::onWebProcessTerminated() {
+  endLoadTimeout();
+  client_.webContentProcessDidTerminate();
 }
 
 void WebKitWebEngine::commitDocument() {

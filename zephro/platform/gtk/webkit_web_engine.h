@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/gobject_ref.h"
 #include "zephro/platform/gtk/load_timeout.h"
 #include "zephro/platform/gtk/user_content_sync.h"
@@ -60,9 +61,9 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
   void commitDocument();
   void endLoadTimeout();
   void startSchemeTask(const std::string& scheme, const std::string& pageUri, WebKitURISchemeRequest* request);
-  static void onLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
-  static gboolean onLoadFailed(WebKitWebView* view, WebKitLoadEvent event, gchar* uri, GError* error, gpointer self);
-  static void onWebProcessTerminated(WebKitWebView* view, WebKitWebProcessTerminationReason reason, gpointer self);
+  void onLoadChanged(WebKitLoadEvent event);
+  gboolean onLoadFailed(const GError* error);
+  void onWebProcessTerminated();
 
   web::WebViewEngineClient client_;
   UserContentSync userContent_;
@@ -78,6 +79,7 @@ class WebKitWebEngine : public web::WebViewEngine, public std::enable_shared_fro
   std::optional<URL> documentURL_;
   // Open requests with their schemes, stopped if the view goes first.
   std::vector<std::pair<std::string, std::weak_ptr<WebKitSchemeTask>>> schemeTasks_;
+  std::vector<SignalConnection> signals_;
 };
 
 // The engine behind `webView` when the GTK backend made it, else null.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "zephro/json/kinds.h"
 #include "zephro/platform/dispatch/main_queue.h"
 
 namespace zephro::platform::headless {
@@ -104,6 +105,19 @@ void HeadlessWebEngine::finishNavigation() { client_.didFinishNavigation(); }
 void HeadlessWebEngine::failNavigation(const web::WebError& error) { client_.didFailNavigation(error); }
 
 void HeadlessWebEngine::terminateWebContentProcess() { client_.webContentProcessDidTerminate(); }
+
+std::any HeadlessWebEngine::runPageDialog(PageDialog dialog) const {
+  switch (dialog) {
+    case PageDialog::alert:
+      return {};
+    case PageDialog::confirm:
+      return false;
+    case PageDialog::prompt:
+    case PageDialog::openWindow:
+      return Null{};
+  }
+  return {};
+}
 
 void HeadlessWebEngine::syncUserScripts(const web::WebViewConfiguration& configuration) {
   userScripts_ = configuration.userContentController().userScripts();

@@ -17,6 +17,9 @@ namespace zephro::platform::headless {
 
 enum class LoadKind { file, request };
 
+// A page's own calls for native user interface.
+enum class PageDialog { alert, confirm, prompt, openWindow };
+
 // One load as the engine received it.
 struct RecordedLoad {
   LoadKind kind = LoadKind::file;
@@ -88,6 +91,11 @@ class HeadlessWebEngine : public web::WebViewEngine {
   // The process running the page ends; the model hears of it as it would from
   // a real engine.
   void terminateWebContentProcess();
+  // The page calls alert(), confirm(), prompt() or window.open(). No user
+  // interface answers (web/ui_delegate.h), so the call returns at once with
+  // what it gives the page: nothing for an alert, false for a confirmation,
+  // Null for a prompt, and Null for a window since none opens.
+  std::any runPageDialog(PageDialog dialog) const;
 
  private:
   void syncUserScripts(const web::WebViewConfiguration& configuration);

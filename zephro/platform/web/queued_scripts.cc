@@ -4,11 +4,6 @@
 
 namespace zephro::platform::web {
 
-bool QueuedScripts::add(std::string script) {
-  scripts_.push_back(std::move(script));
-  return scripts_.size() == 1;
-}
-
 std::vector<std::vector<std::string>> QueuedScripts::takeBatches() {
   std::vector<std::vector<std::string>> batches;
   std::size_t batchBytes = 0;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zephro::platform::web {
@@ -15,9 +16,7 @@ class QueuedScripts {
   // engine in pieces of bounded size rather than as one huge text.
   static constexpr std::size_t kMaxBatchBytes = 256 * 1024;
 
-  // Queues `script`; true when the queue was empty, that is when the caller
-  // has to arrange for a flush.
-  bool add(std::string script);
+  void add(std::string script) { scripts_.push_back(std::move(script)); }
   // Empties the queue: its scripts in queuing order, cut into batches of at
   // most kMaxBatchBytes (a longer script is a batch of its own).
   std::vector<std::vector<std::string>> takeBatches();

@@ -35,10 +35,20 @@ void WebView::evaluateJavaScript(const std::string& script, JavaScriptCompletion
 }
 
 void WebView::queueJavaScript(std::string script) {
-  if (!queuedScripts_.add(std::move(script))) return;
+  if (passHasScripts_) {
+    queuedScripts_.add(std::move(script));
+    return;
+  }
+  passHasScripts_ = true;
   dispatch::mainLoop()->postAtEndOfPass([weakSelf = weak_from_this()] {
-    if (auto self = weakSelf.lock()) static_cast<WebView&>(*self).flushQueuedScripts();
+    if (auto self = weakSelf.lock()) static_cast<WebView&>(*self).endPassOfScripts();
   });
+  engine().evaluateScripts({std::move(script)});
+}
+
+void WebView::endPassOfScripts() {
+  flushQueuedScripts();
+  passHasScripts_ = false;
 }
 
 void WebView::flushQueuedScripts() {

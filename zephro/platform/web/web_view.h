@@ -43,11 +43,13 @@ class WebView : public ui::View {
 
   // Scripts queued before are evaluated first, so the page sees them in order.
   void evaluateJavaScript(const std::string& script, JavaScriptCompletion completion = {});
-  // Evaluates `script` once the current main-loop pass ends, together with
-  // the other scripts queued for this view in the same pass, in queuing
-  // order; its result and any error are ignored, and an error stops none of
-  // the others. `script` must parse on its own: engines may join the scripts
-  // into one text. For answers and events, which a page may draw in bursts.
+  // Evaluates `script` after the scripts queued before it, ignoring its
+  // result; an error in it stops none of the others. The first script of a
+  // main-loop pass goes at once, so one call at a time waits for nothing;
+  // those that follow it in the same pass wait for the pass to end and go
+  // together, in queuing order. `script` must parse on its own: engines may
+  // join the scripts into one text. For answers and events, which a page may
+  // draw in bursts.
   void queueJavaScript(std::string script);
   // Evaluates what is queued now instead of at the end of the pass.
   void flushQueuedScripts();
@@ -73,11 +75,15 @@ class WebView : public ui::View {
 
  private:
   std::shared_ptr<WebView> sharedWebView();
+  void endPassOfScripts();
 
   std::shared_ptr<WebViewConfiguration> configuration_;
   std::shared_ptr<WebViewEngine> engine_;
   std::optional<URL> url_;
   QueuedScripts queuedScripts_;
+  // Whether a script went to the engine in the current pass: the end of the
+  // pass is then awaited, and scripts queue until it comes.
+  bool passHasScripts_ = false;
   std::weak_ptr<NavigationDelegate> navigationDelegate_;
   std::weak_ptr<UIDelegate> uiDelegate_;
   bool inspectable_ = false;

@@ -13,12 +13,22 @@
 #include <string>
 #include <vector>
 
+#include "zephro/platform/gtk/callback_trampoline.h"
 #include "zephro/platform/gtk/extension/frame_rules.h"
 #include "zephro/platform/gtk/extension/request_rules.h"
 #include "zephro/platform/gtk/web_extension_protocol.h"
 
+// A string array from g_strsplit, freed with its strings.
+template <>
+struct zephro::platform::gtk::GRelease<gchar*> {
+  static void release(gchar** value) { g_strfreev(value); }
+};
+
 namespace protocol = zephro::platform::gtk::web_extension_protocol;
 namespace rules = zephro::platform::gtk::extension;
+using zephro::platform::gtk::connectSignal;
+using zephro::platform::gtk::GObjectRef;
+using zephro::platform::gtk::GOwned;
 
 namespace {
 
@@ -44,7 +54,7 @@ std::optional<std::filesystem::path> readAccessRoot(WebKitWebPage* page) {
 }
 
 // Returning TRUE cancels the request.
-gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURIResponse*, gpointer) {
+gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURIResponse*) {
   const std::string uri = webkit_uri_request_get_uri(request);
   if (auto privateUri = rules::privateResourceUri(uri)) {
     webkit_uri_request_set_uri(request, privateUri->c_str());
@@ -53,8 +63,8 @@ gboolean onSendRequest(WebKitWebPage* page, WebKitURIRequest* request, WebKitURI
   return !rules::isRequestAllowed(uri, readAccessRoot(page));
 }
 
-void onPageCreated(WebKitWebProcessExtension*, WebKitWebPage* page, gpointer) {
-  g_signal_connect(page, "send-request", G_CALLBACK(onSendRequest), nullptr);
+void onPageCreated(WebKitWebProcessExtension*, WebKitWebPage* page) {
+  connectSignal<gboolean(WebKitWebPage*, WebKitURIRequest*, WebKitURIResponse*)>(page, "send-request", onSendRequest);
 }
 
 // The frame's ancestors as its new document sees them, nearest first: a line
@@ -74,32 +84,29 @@ const std::string& ancestorsScript() {
 }
 
 bool losesBridge(const std::string& address, JSCContext* context) {
-  JSCValue* result = jsc_context_evaluate(context, ancestorsScript().c_str(), -1);
-  gchar* text = jsc_value_is_string(result) ? jsc_value_to_string(result) : g_strdup("");
+  const auto result = GObjectRef<JSCValue>::adopt(jsc_context_evaluate(context, ancestorsScript().c_str(), -1));
+  const GOwned<gchar> text(jsc_value_is_string(result.get()) ? jsc_value_to_string(result.get()) : g_strdup(""));
+  const GOwned<gchar*> lines(g_strsplit(text.get(), "\n", -1));
   std::vector<rules::Ancestor> ancestors;
   bool endsAtOtherOrigin = false;
-  gchar** lines = g_strsplit(text, "\n", -1);
-  for (gchar** line = lines; *line != nullptr && **line != '\0'; ++line) {
+  for (gchar** line = lines.get(); *line != nullptr && **line != '\0'; ++line) {
     endsAtOtherOrigin = **line == '!';
     if (!endsAtOtherOrigin) ancestors.push_back({*line + 1, **line == '1'});
   }
-  g_strfreev(lines);
-  g_free(text);
-  g_object_unref(result);
   return rules::losesBridge(address, ancestors, endsAtOtherOrigin);
 }
 
 // Runs as a frame gets a fresh window, before any of its document's scripts.
-void onWindowObjectCleared(WebKitScriptWorld* world, WebKitWebPage*, WebKitFrame* frame, gpointer) {
+void onWindowObjectCleared(WebKitScriptWorld* world, WebKitWebPage*, WebKitFrame* frame) {
   const gchar* uri = webkit_frame_get_uri(frame);
   const std::string address = uri != nullptr ? uri : "";
   if (!rules::inheritsOrigin(address)) return;
-  JSCContext* context = webkit_frame_get_js_context_for_script_world(frame, world);
-  if (losesBridge(address, context)) g_object_unref(jsc_context_evaluate(context, protocol::kTakeBridgeScript, -1));
-  g_object_unref(context);
+  const auto context = GObjectRef<JSCContext>::adopt(webkit_frame_get_js_context_for_script_world(frame, world));
+  if (!losesBridge(address, context.get())) return;
+  const auto taken = GObjectRef<JSCValue>::adopt(jsc_context_evaluate(context.get(), protocol::kTakeBridgeScript, -1));
 }
 
-gboolean onUserMessage(WebKitWebProcessExtension*, WebKitUserMessage* message, gpointer) {
+gboolean onUserMessage(WebKitWebProcessExtension*, WebKitUserMessage* message) {
   if (g_strcmp0(webkit_user_message_get_name(message), protocol::kReadAccessRootMessage) != 0) return FALSE;
   GVariant* parameters = webkit_user_message_get_parameters(message);
   if (parameters == nullptr || !g_variant_is_of_type(parameters, G_VARIANT_TYPE(protocol::kReadAccessRootMessageType))) {
@@ -127,8 +134,9 @@ void loadInitialRoots(const GVariant* data) {
 extern "C" G_MODULE_EXPORT void webkit_web_process_extension_initialize_with_user_data(
     WebKitWebProcessExtension* extension, const GVariant* data) {
   loadInitialRoots(data);
-  g_signal_connect(extension, "page-created", G_CALLBACK(onPageCreated), nullptr);
-  g_signal_connect(extension, "user-message-received", G_CALLBACK(onUserMessage), nullptr);
-  g_signal_connect(webkit_script_world_get_default(), "window-object-cleared", G_CALLBACK(onWindowObjectCleared),
-                   nullptr);
+  connectSignal<void(WebKitWebProcessExtension*, WebKitWebPage*)>(extension, "page-created", onPageCreated);
+  connectSignal<gboolean(WebKitWebProcessExtension*, WebKitUserMessage*)>(extension, "user-message-received",
+                                                                          onUserMessage);
+  connectSignal<void(WebKitScriptWorld*, WebKitWebPage*, WebKitFrame*)>(webkit_script_world_get_default(),
+                                                                        "window-object-cleared", onWindowObjectCleared);
 }
