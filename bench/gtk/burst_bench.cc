@@ -24,7 +24,7 @@
 #include "bench/gtk/web_view_probe.h"
 #include "bench_support.h"
 #include "tests/gtk/support/main_loop_spin.h"
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/h5/h5_content_view_controller.h"
 #include "zephro/platform/ui/window.h"
 

@@ -29,7 +29,7 @@
 #include "bench/gtk/process_tree_memory.h"
 #include "bench/gtk/sample_statistics.h"
 #include "bench_support.h"
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/navigation_controller.h"
 #include "zephro/screens/zp_root_view_controller.h"

@@ -27,7 +27,7 @@
 #include "bench/gtk/sample_statistics.h"
 #include "bench_support.h"
 #include "tests/gtk/support/main_loop_spin.h"
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/ui/navigation_controller.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/bridge/resource_scheme.h"
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/platform/foundation/application.h"

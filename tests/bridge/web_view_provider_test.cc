@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bridge_doubles.h"
-#include "tests/support/temporary_user_defaults.h"
+#include "zephro/testing/temporary_user_defaults.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/h5/h5_manager.h"

@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/view.h"
 

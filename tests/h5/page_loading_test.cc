@@ -1,7 +1,7 @@
 // Where pages come from, how they are addressed, and how they are loaded.
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/h5/load_h5_page.h"
 #include "zephro/h5/page_path.h"

@@ -2,8 +2,8 @@
 // ends once or keeps ending, a missing page, and the retry.
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
-#include "tests/support/posted_objects.h"
+#include "zephro/testing/kit_test.h"
+#include "zephro/testing/posted_objects.h"
 #include "zephro/h5/page_failure.h"
 #include "zephro/h5/page_process_termination.h"
 

@@ -2,7 +2,7 @@
 // host's pages in debug mode and the origins the host trusts.
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/h5/trusted_pages.h"
 

@@ -8,7 +8,7 @@
 # checked.
 #   cmake -DROOT=<source dir> -P include_order.cmake
 set(MODEL "platform/foundation|platform/dispatch|platform/ui|platform/web|platform/capture")
-set(KIT_CHAIN ${MODEL} platform/headless json sdk bridge h5 screens scopes entry)
+set(KIT_CHAIN ${MODEL} platform/headless json sdk bridge h5 screens scopes entry testing)
 set(GTK_CHAIN ${MODEL} platform/gtk)
 
 # The rank in CHAIN of the layer that holds path (-1: none).

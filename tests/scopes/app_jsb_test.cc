@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
 
@@ -20,10 +20,7 @@ class AppJSBTest : public testing::KitTest {
   AppJSBTest() { navigation->pushViewController(page, false); }
 
   void call(const std::string& method, const std::string& params, int invokeId) {
-    std::string json = R"({"scope":"app","method":")" + method + '"';
-    if (!params.empty()) json += R"(,"params":)" + params;
-    json += R"(,"invokeId":)" + std::to_string(invokeId) + "}";
-    ASSERT_TRUE(testing::postBridgeMessage(*page->webview(), json));
+    ASSERT_TRUE(testing::callBridge(*page->webview(), "app", method, params, invokeId));
   }
   Responses answers() { return testing::responsesOf(*page->webview()); }
 

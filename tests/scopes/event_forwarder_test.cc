@@ -1,7 +1,7 @@
 // The scope "event_handler" turns "forwardEvent" calls into page events.
 #include <gtest/gtest.h>
 
-#include "tests/support/forwarded_events.h"
+#include "zephro/testing/forwarded_events.h"
 #include "zephro/scopes/event_forwarder_jsb.h"
 
 namespace zephro {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/notification_center.h"
 
@@ -24,11 +24,9 @@ class ViewStackJSBTest : public testing::KitTest {
     renderer->animated.clear();
   }
   void call(const std::string& method, const std::string& params = "") {
-    std::string json = R"({"scope":"window","method":")" + method + '"';
-    if (!params.empty()) json += R"(,"params":)" + params;
     caller = topPage();
     ASSERT_TRUE(caller);
-    ASSERT_TRUE(testing::postBridgeMessage(*caller->webview(), json + R"(,"invokeId":1})"));
+    ASSERT_TRUE(testing::callBridge(*caller->webview(), "window", method, params, 1));
   }
 
   std::shared_ptr<H5ContentViewController> caller;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/capture/metadata_object.h"
 #include "zephro/platform/headless/headless_capture_device_provider.h"
 #include "zephro/platform/ui/label.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/button.h"
 #include "zephro/platform/ui/label.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/forwarded_events.h"
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/forwarded_events.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/foundation/notification_center.h"
 #include "zephro/platform/ui/application.h"
 #include "zephro/platform/ui/view.h"

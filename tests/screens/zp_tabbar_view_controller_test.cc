@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/ui/image.h"
 #include "zephro/platform/ui/screen.h"
 #include "zephro/platform/ui/tab_bar.h"

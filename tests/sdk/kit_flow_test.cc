@@ -3,7 +3,7 @@
 
 #include <thread>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/platform/capture/capture_session.h"
 #include "zephro/platform/capture/metadata_object.h"
 #include "zephro/platform/headless/headless_capture_device_provider.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/plain_values.h"
-#include "tests/support/recording_socket_manager.h"
-#include "tests/support/temporary_user_defaults.h"
+#include "zephro/testing/plain_values.h"
+#include "zephro/testing/recording_socket_manager.h"
+#include "zephro/testing/temporary_user_defaults.h"
 #include "zephro/sdk/login_info_store.h"
 #include "zephro/sdk/zephro_sdk4_tolmar_runner.h"
 

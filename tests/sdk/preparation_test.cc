@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/kit_fixture.h"
+#include "zephro/testing/kit_test.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"

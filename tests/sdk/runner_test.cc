@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/forwarded_events.h"
-#include "tests/support/recording_socket_manager.h"
+#include "zephro/testing/forwarded_events.h"
+#include "zephro/testing/recording_socket_manager.h"
 #include "zephro/platform/foundation/json_serialization.h"
 #include "zephro/sdk/socket_message_filter.h"
 #include "zephro/sdk/zephro_sdk4_tolmar_runner.h"

@@ -1,10 +1,8 @@
 #include "tests/gtk/kit/kit_on_gtk.h"
 
-#include "tests/support/kit_screens.h"
-
-#include "zephro/h5/h5_manager.h"
 #include "zephro/platform/gtk/window_peer.h"
-#include "zephro/sdk/login_info_store.h"
+#include "zephro/testing/kit_reset.h"
+#include "zephro/testing/kit_screens.h"
 
 namespace zephro::testing::gtk {
 
@@ -30,7 +28,7 @@ KitOnGtkTest::KitOnGtkTest() {
            fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   for (const char* page : kProbePages) addProbePage(page);
 
-  forgetLoginUserInfoCopy();
+  resetKit();
   ZephroSdk4TolmarRunner::setSocketManager(socket);
   ZephroSdk4TolmarRunner::prepare();
   window->setRootViewController(navigation);
@@ -42,11 +40,8 @@ KitOnGtkTest::KitOnGtkTest() {
 KitOnGtkTest::~KitOnGtkTest() {
   window->setRootViewController(nullptr);
   window.reset();
-  ZephroSdk4TolmarRunner::setSocketManager(nullptr);
   ZephroSdk4TolmarRunner::cloudConfig() = savedConfig_;
-  forgetLoginUserInfoCopy();
-  H5Manager::shared().setIsDebug(false);
-  H5Manager::shared().setDebugHost(H5ManagerDefaultDebugHost);
+  resetKit();
   // Lets WebKit finish tearing the views down before the next test.
   spinFor(std::chrono::milliseconds(50));
 }

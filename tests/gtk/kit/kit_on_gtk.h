@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "tests/gtk/support/gtk_backend_fixture.h"
-#include "tests/support/recording_socket_manager.h"
-#include "tests/support/temporary_page_bundle.h"
-#include "tests/support/temporary_user_defaults.h"
+#include "zephro/testing/recording_socket_manager.h"
+#include "zephro/testing/temporary_page_bundle.h"
+#include "zephro/testing/temporary_user_defaults.h"
 #include "zephro/h5/h5_content_view_controller.h"
 #include "zephro/platform/ui/navigation_controller.h"
 #include "zephro/platform/ui/window.h"

@@ -5,7 +5,7 @@
 
 #include "tests/gtk/kit/kit_on_gtk.h"
 #include "tests/gtk/support/local_page_server.h"
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/platform/foundation/user_defaults.h"
 #include "zephro/sdk/login_info_store.h"

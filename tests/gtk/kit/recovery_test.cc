@@ -9,7 +9,7 @@
 #include "tests/gtk/support/local_page_server.h"
 #include "tests/gtk/support/process_tree.h"
 #include "tests/gtk/support/widget_search.h"
-#include "tests/support/posted_objects.h"
+#include "zephro/testing/posted_objects.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/h5/load_h5_page.h"
 #include "zephro/h5/page_process_termination.h"

@@ -28,7 +28,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/dispatch/main_queue.h"
 #include "zephro/platform/foundation/json_serialization.h"
 #include "zephro/platform/web/navigation_delegate.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <functional>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/foundation/application.h"
 #include "zephro/platform/foundation/bundle.h"
 

@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "tests/support/plain_values.h"
 #include "zephro/platform/foundation/kinds.h"
+#include "zephro/testing/plain_values.h"
 
 namespace zephro::platform::foundation {
 namespace {

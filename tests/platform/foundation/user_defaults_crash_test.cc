@@ -11,7 +11,7 @@
 #include <random>
 #include <thread>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/foundation/user_defaults.h"
 
 namespace zephro::platform::foundation {

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/foundation/user_defaults.h"
 
 namespace zephro::platform::foundation {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "tests/support/plain_values.h"
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/plain_values.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/foundation/application.h"
 
 namespace zephro::platform::foundation {

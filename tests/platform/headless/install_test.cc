@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/capture/device_provider.h"
 #include "zephro/platform/dispatch/main_loop.h"
 #include "zephro/platform/foundation/bundle.h"

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 #include "zephro/platform/ui/image.h"
 #include "zephro/platform/ui/screen.h"
 

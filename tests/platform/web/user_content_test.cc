@@ -55,9 +55,10 @@ TEST_F(ConfigurationSyncTest, OnlyDocumentsOfTheMessageSourcesReachHandlersAndMe
   auto* engine = engineOf(*first);
   EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}")));  // about:blank: nothing loaded yet
   first->loadFileURL(URL::fileURL("/bundle/a/index.html"), URL::fileURL("/bundle/", true));
-  EXPECT_TRUE(engine->postScriptMessage("jsb", std::string("{}")));
+  EXPECT_TRUE(engine->postScriptMessage("jsb", "{}"));  // a literal arrives as the page's text would
   EXPECT_FALSE(engine->postScriptMessage("jsb", std::string("{}"), *URL::parse("http://127.0.0.1:9/frame.html")));
   ASSERT_EQ(jsb->messages.size(), 1u);
+  EXPECT_EQ(std::any_cast<std::string>(jsb->messages[0].body), "{}");
   EXPECT_EQ(jsb->messages[0].documentURL, URL::fileURL("/bundle/a/index.html"));
 }
 

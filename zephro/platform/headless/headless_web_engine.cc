@@ -72,6 +72,8 @@ bool HeadlessWebEngine::postScriptMessage(const std::string& name, std::any body
 }
 
 bool HeadlessWebEngine::postScriptMessage(const std::string& name, std::any body, const URL& document) {
+  // A literal would otherwise reach the handler as a kind no page can post.
+  if (const auto* literal = std::any_cast<const char*>(&body)) body = *literal ? std::string(*literal) : std::any();
   if (!messageSources_.matches(document.absoluteString())) return false;
   if (std::find(handlerNames_.begin(), handlerNames_.end(), name) == handlerNames_.end()) return false;
   return client_.didReceiveScriptMessage(name, std::move(body), document);

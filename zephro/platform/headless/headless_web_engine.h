@@ -71,7 +71,8 @@ class HeadlessWebEngine : public web::WebViewEngine {
 
   // The page posts `body` to window.webkit.messageHandlers[name]. Returns
   // whether a handler received it (a page cannot reach an unregistered name).
-  // The page is the document of the last load (about:blank before any).
+  // The page is the document of the last load (about:blank before any). A
+  // string literal arrives as the std::string a page's text would.
   bool postScriptMessage(const std::string& name, std::any body);
   // The same from the document at `document`, a frame's for one. A document
   // outside the configuration's message sources cannot reach any handler.

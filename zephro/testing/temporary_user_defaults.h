@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 
 namespace zephro::testing {
 

@@ -1,4 +1,4 @@
-#include "tests/support/forwarded_events.h"
+#include "zephro/testing/forwarded_events.h"
 
 #include <any>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 
 #include <cstdlib>
 #include <stdexcept>

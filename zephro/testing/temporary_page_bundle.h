@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "tests/support/scratch_directory.h"
+#include "zephro/testing/scratch_directory.h"
 
 namespace zephro::testing {
 

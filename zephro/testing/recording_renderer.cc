@@ -1,4 +1,4 @@
-#include "tests/support/recording_renderer.h"
+#include "zephro/testing/recording_renderer.h"
 
 namespace zephro::testing {
 

@@ -1,4 +1,4 @@
-#include "tests/support/recording_socket_manager.h"
+#include "zephro/testing/recording_socket_manager.h"
 
 #include <utility>
 

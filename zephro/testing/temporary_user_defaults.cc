@@ -1,4 +1,4 @@
-#include "tests/support/temporary_user_defaults.h"
+#include "zephro/testing/temporary_user_defaults.h"
 
 #include "zephro/platform/foundation/user_defaults.h"
 

@@ -1,4 +1,4 @@
-#include "tests/support/plain_values.h"
+#include "zephro/testing/plain_values.h"
 
 #include <type_traits>
 

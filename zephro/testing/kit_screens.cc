@@ -1,4 +1,4 @@
-#include "tests/support/kit_screens.h"
+#include "zephro/testing/kit_screens.h"
 
 #include "zephro/screens/zp_root_view_controller.h"
 

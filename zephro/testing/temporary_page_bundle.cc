@@ -1,4 +1,4 @@
-#include "tests/support/temporary_page_bundle.h"
+#include "zephro/testing/temporary_page_bundle.h"
 
 #include <fstream>
 
