@@ -16,6 +16,9 @@ function(zephro_layer target)
   add_library(${target} ${sources})
   add_library(ZephroSdk::${target} ALIAS ${target})
   zephro_warnings(${target})
+  # Installed side by side, the libraries find each other wherever they are.
+  set_target_properties(${target} PROPERTIES
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} INSTALL_RPATH "$ORIGIN")
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${root}> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 endfunction()

@@ -81,5 +81,13 @@ TEST(KitBundle, FindsResourcesWhereTheHostPoints) {
   Bundle::setKitBundlePath({});
 }
 
+// Unpointed, the kit reads the data installed beside its libraries, wherever
+// the install is; the build tree is laid out as one.
+TEST(KitBundle, DefaultsToTheDataBesideTheKitLibraries) {
+  if (!ZEPHRO_SHARED_LIBS) GTEST_SKIP() << "linked statically, the kit's data lies beside the program";
+  EXPECT_EQ(std::filesystem::weakly_canonical(Bundle::kit().bundlePath()),
+            std::filesystem::weakly_canonical(ZEPHRO_BUILD_BUNDLE_DIR));
+}
+
 }  // namespace
 }  // namespace zephro::platform::foundation

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "zephro/platform/foundation/installed_location.h"
+
 namespace zephro::platform::foundation {
 
 namespace {
@@ -18,14 +20,9 @@ KitLocation& kitLocation() {
   return *location;
 }
 
-bool isDirectory(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(path, error);
-}
-
 std::filesystem::path defaultKitBundlePath() {
-  if (isDirectory(ZEPHRO_BUILD_BUNDLE_DIR)) return ZEPHRO_BUILD_BUNDLE_DIR;
-  return ZEPHRO_INSTALL_BUNDLE_DIR;
+  static const char inThisLibrary = 0;
+  return (folderOfFileHolding(&inThisLibrary) / ZEPHRO_BUNDLE_FROM_LIBRARY).lexically_normal();
 }
 
 std::filesystem::path executableDirectory() {

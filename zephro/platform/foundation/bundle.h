@@ -19,8 +19,9 @@ class Bundle {
   // whatever the host sets.
   static Bundle& main();
   // The kit's resource bundle: the directory the host chose
-  // (setKitBundlePath, or the backend's install options), else the build
-  // tree's copy when it exists, else the installed one (share/zephro-sdk).
+  // (setKitBundlePath, or the backend's install options), else the data
+  // installed with the kit's libraries (share/zephro-sdk beside their lib
+  // folder; the build tree is laid out the same way).
   static Bundle& kit();
   // Points the kit bundle at `directory`; an empty path restores the default
   // lookup.

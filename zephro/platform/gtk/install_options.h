@@ -31,9 +31,8 @@ class HostCamera {
   std::filesystem::path file_;
 };
 
-// Empty paths and an absent camera leave the defaults: the build tree's bundle
-// and web-process extension when they exist (programs run from the build),
-// else the installed ones; the store under $XDG_CONFIG_HOME/<app id>/; the
+// Empty paths and an absent camera leave the defaults: the bundle and
+// web-process extension installed beside the kit's libraries; the store under $XDG_CONFIG_HOME/<app id>/; the
 // cameras the device monitor finds.
 struct InstallOptions {
   std::filesystem::path bundleDirectory;        // the kit's resource bundle (pages, images)

@@ -1,14 +1,13 @@
 #include "zephro/platform/gtk/web_extension_directory.h"
 
-#include <system_error>
+#include "zephro/platform/foundation/installed_location.h"
 
 namespace zephro::platform::gtk {
 
 std::string webExtensionDirectory(const std::filesystem::path& chosen) {
   if (!chosen.empty()) return chosen.string();
-  std::error_code error;
-  if (std::filesystem::is_directory(ZEPHRO_BUILD_WEB_EXTENSION_DIR, error)) return ZEPHRO_BUILD_WEB_EXTENSION_DIR;
-  return ZEPHRO_INSTALL_WEB_EXTENSION_DIR;
+  static const char inThisLibrary = 0;
+  return (foundation::folderOfFileHolding(&inThisLibrary) / ZEPHRO_WEB_EXTENSION_FROM_LIBRARY).string();
 }
 
 }  // namespace zephro::platform::gtk

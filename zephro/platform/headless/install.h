@@ -11,7 +11,7 @@
 namespace zephro::platform::headless {
 
 // Where the kit finds its data. An empty path leaves the current choice (by
-// default: the build tree's bundle when it exists, else the installed one; the
+// default: the bundle installed beside the kit's libraries; the
 // store under $XDG_CONFIG_HOME/<app id>/).
 struct InstallOptions {
   std::filesystem::path bundleDirectory;  // the kit's resource bundle (pages, images)
