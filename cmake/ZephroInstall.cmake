@@ -55,8 +55,9 @@ if(TARGET zephro_gtk)
             platform/gtk/gobject_ref.h
     PC_PRIVATE webkitgtk-6.0 gstreamer-1.0 gstreamer-app-1.0 gstreamer-video-1.0 zxing)
 endif()
-# The host test harness joins as the part "testing" once it is built:
-# zephro_install_part(testing TARGETS zephro_testing HEADERS testing)
+# The harness needs no test framework: a host that includes kit_test.h finds
+# and links GoogleTest itself.
+zephro_install_part(testing TARGETS zephro_testing HEADERS testing)
 
 configure_package_config_file(cmake/ZephroSdkConfig.cmake.in
   "${PROJECT_BINARY_DIR}/ZephroSdkConfig.cmake" INSTALL_DESTINATION ${ZEPHRO_CMAKE_DIR})
