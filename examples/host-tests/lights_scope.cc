@@ -1,6 +1,7 @@
 #include "lights_scope.h"
 
 #include <optional>
+#include <string>
 
 namespace {
 
