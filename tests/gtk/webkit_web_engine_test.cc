@@ -15,7 +15,6 @@
 #include "tests/gtk/support/process_tree.h"
 #include "zephro/platform/foundation/json_serialization.h"
 #include "zephro/platform/foundation/kinds.h"
-#include "zephro/platform/web/navigation_delegate.h"
 #include "zephro/platform/web/script_message_handler.h"
 #include "zephro/platform/web/url_scheme_handler.h"
 #include "zephro/platform/web/url_scheme_task.h"
@@ -25,7 +24,6 @@ namespace zephro::platform::gtk {
 namespace {
 
 using testing::gtk::GtkBackendTest;
-using testing::gtk::spinFor;
 using testing::gtk::spinUntil;
 using namespace std::chrono_literals;
 
@@ -63,12 +61,6 @@ class DirectorySchemeHandler : public web::URLSchemeHandler {
 
  private:
   std::filesystem::path directory_;
-};
-
-class FinishCounter : public web::NavigationDelegate {
- public:
-  void didFinishNavigation(web::WebView&) override { ++finished; }
-  int finished = 0;
 };
 
 // A 1x1 PNG, so that <img> has something real to decode.
@@ -203,16 +195,6 @@ TEST_F(WebKitWebEngineTest, FileReadsStayInsideTheReadAccessRoot) {
                 " refused");
 }
 
-TEST_F(WebKitWebEngineTest, APageOutsideItsReadAccessRootIsNotShown) {
-  const auto page = writeFile("elsewhere/index.html", std::string("<script>") + kPostScript + "('up')</script>");
-  auto webView = makeWebView();
-  webView->loadFileURL(fileURL(page), fileURL(scratch() / "site", true));
-
-  ASSERT_TRUE(awaitLoaded(*webView));
-  spinFor(200ms);
-  EXPECT_TRUE(handler_->received.empty());
-}
-
 TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
   std::vector<std::shared_ptr<web::WebView>> webViews;
   for (int i = 0; i < 4; ++i) {
@@ -222,7 +204,5 @@ TEST_F(WebKitWebEngineTest, AllKitWebViewsShareOneWebProcess) {
   ASSERT_TRUE(awaitMessages(4));
   EXPECT_EQ(testing::gtk::descendantProcessCount("WebKitWebProces"), 1);
 }
-
-
 }  // namespace
 }  // namespace zephro::platform::gtk

@@ -13,11 +13,6 @@ using testing::gtk::stillCameraDescription;
 
 class CaptureSourcesTest : public testing::gtk::GtkTest {
  protected:
-  void TearDown() override {
-    setHostCamera(std::nullopt);
-    GtkTest::TearDown();
-  }
-
   // `png` saved again as a JPEG file.
   std::filesystem::path asJpeg(const std::filesystem::path& png) {
     GdkPixbuf* picture = gdk_pixbuf_new_from_file(png.c_str(), nullptr);
@@ -27,13 +22,6 @@ class CaptureSourcesTest : public testing::gtk::GtkTest {
     return jpeg;
   }
 };
-
-TEST_F(CaptureSourcesTest, TheHostsCameraComesBeforeTheDevices) {
-  setHostCamera(HostCamera::pipeline("videotestsrc pattern=snow"));
-  auto cameras = availableCameras();
-  ASSERT_GE(cameras.size(), 1u);
-  EXPECT_EQ(cameras[0].uniqueId(), "videotestsrc pattern=snow");
-}
 
 TEST_F(CaptureSourcesTest, WorkingSourcesOpen) {
   const auto png = testing::gtk::writeCodesPng(scratch() / "qr.png", {"abc"});

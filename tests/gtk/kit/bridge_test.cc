@@ -4,40 +4,13 @@
 #include "tests/gtk/kit/kit_on_gtk.h"
 #include "zephro/bridge/jsb_manager.h"
 #include "zephro/platform/foundation/application.h"
-#include "zephro/platform/foundation/user_defaults.h"
-#include "zephro/sdk/login_info_store.h"
 
 namespace zephro::testing::gtk {
 namespace {
 
 using nlohmann::json;
-using platform::foundation::UserDefaults;
 
 using BridgeOnGtkTest = KitOnGtkTest;
-
-TEST_F(BridgeOnGtkTest, StartUpGlobalsCarryConfigurationTokenAndNumericHomeId) {
-  auto& config = ZephroSdk4TolmarRunner::cloudConfig();
-  config.setAppKey("key-1");
-  config.setRegionId("cn");
-  config.setLanguage("zh-Hans");
-  config.setCountryCode("86");
-  config.setAppVersion("2.4.0");
-  config.setBaseURL("https://cloud.example/api");
-  UserDefaults::standard().set(kLoginUserTokenKey, std::string("T0"));
-  UserDefaults::standard().set("homeId", std::int64_t{42});
-
-  openHome();
-  auto page = topPage();
-  ASSERT_TRUE(page);
-  EXPECT_EQ(readJson(*page, "probe.globals"), json({{"token", "T0"},
-                                                    {"homeId", 42},
-                                                    {"appKey", "key-1"},
-                                                    {"regionId", "cn"},
-                                                    {"language", "zh-Hans"},
-                                                    {"countryCode", "86"},
-                                                    {"appVersion", "2.4.0"},
-                                                    {"baseURL", "https://cloud.example/api"}}));
-}
 
 // One page makes the calls in this order; later rows see what earlier rows stored.
 struct Call {

@@ -40,6 +40,9 @@ class OriginsOnGtkTest : public KitOnGtkTest {
     std::filesystem::copy_file(sourceDirectory() / "tests/gtk/kit/probe/probe.js", site / "shared/probe.js");
     platform::foundation::UserDefaults::standard().set(kLoginUserTokenKey, std::string("tok"));
   }
+  // A page closed on a web site leaves a web process of its own going down;
+  // a page loaded meanwhile by the next test stays blank.
+  ~OriginsOnGtkTest() override { spinFor(500ms); }
 
   // Clicks a link to `origin` + "/other.html" and waits for its probe.
   static bool follow(Page& page, const std::string& origin) {

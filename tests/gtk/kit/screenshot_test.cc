@@ -1,5 +1,5 @@
-// What the window shows, checked pixel by pixel: the sample login page, the
-// tab bar's colours and the error screen.
+// What the window shows, checked pixel by pixel: the sample login page and
+// the tab bar's colours.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -135,21 +135,6 @@ TEST_F(ScreenshotOnGtkTest, TheTabBarHasItsColoursWhereTheyBelong) {
       EXPECT_GT(shot.count(area, kUnselectedTint, 20), 20);
     }
   }
-}
-
-TEST_F(ScreenshotOnGtkTest, TheErrorScreenShowsItsTextAndButtonOnWhite) {
-  auto error = openHomeAndReplaceWith<platform::ui::ViewController>("native/unknown");
-  ASSERT_TRUE(error);
-  ASSERT_TRUE(spinUntil([&] { return isOnScreen(*error->view()); }));
-  const auto taken = screenshot();
-  ASSERT_TRUE(taken);
-  const Screenshot& shot = *taken;
-  Area screen{0, 0, shot.width(), shot.height()};
-
-  EXPECT_TRUE(shot.at(screen.left + 5, screen.top + screen.height - 5).near(kWhite, 0));
-  Area middle{screen.left, screen.top + screen.height / 2 - 40, screen.width, 80};
-  EXPECT_GT(shot.count(middle, {0, 0, 0}, 60), 20);  // the message
-  EXPECT_GT(shot.count({0, 0, shot.width(), shot.height()}, kWhite, 0), shot.width() * shot.height() / 2);
 }
 
 }  // namespace
