@@ -20,9 +20,13 @@ KitLocation& kitLocation() {
   return *location;
 }
 
-std::filesystem::path defaultKitBundlePath() {
+// Found once: the library does not move while it is loaded, and the bridge
+// asks for the bundle on every message.
+const std::filesystem::path& defaultKitBundlePath() {
   static const char inThisLibrary = 0;
-  return (folderOfFileHolding(&inThisLibrary) / ZEPHRO_BUNDLE_FROM_LIBRARY).lexically_normal();
+  static const std::filesystem::path path =
+      (folderOfFileHolding(&inThisLibrary) / ZEPHRO_BUNDLE_FROM_LIBRARY).lexically_normal();
+  return path;
 }
 
 std::filesystem::path executableDirectory() {
