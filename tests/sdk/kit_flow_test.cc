@@ -7,7 +7,6 @@
 #include "zephro/platform/capture/capture_session.h"
 #include "zephro/platform/capture/metadata_object.h"
 #include "zephro/platform/headless/headless_capture_device_provider.h"
-#include "zephro/platform/headless/headless_web_engine.h"
 #include "zephro/platform/ui/application.h"
 #include "zephro/screens/scan_view_controller.h"
 #include "zephro/screens/zp_tabbar_view_controller.h"
@@ -100,29 +99,6 @@ TEST_F(KitFlowTest, LogInOpenPagesForwardEventsScanAndLogOut) {
   EXPECT_EQ(stackNames(), (Names{"host", "root"}));
   EXPECT_EQ(topPage()->pageName(), "login");
   EXPECT_EQ(socket->token(), std::nullopt);
-}
-
-// A page that fires calls without waiting gets the first answer of a
-// main-loop pass at once and the answers and events after it together once
-// the pass ends: in the order they were made, each answer once.
-TEST_F(KitFlowTest, AnswersAndEventsOfOnePassReachThePageTogetherInOrder) {
-  storeToken("T1");
-  openHome();
-  loop->drain();
-  auto page = topPage();
-  const auto& batches = platform::headless::engineOf(*page->webview())->scriptBatches();
-  const std::size_t before = batches.size();
-  pageCalls(R"({"scope":"app","method":"getToken","invokeId":1})");
-  pageCalls(R"({"scope":"event_handler","method":"forwardEvent","params":{"eventName":"e","eventData":"x"}})");
-  pageCalls(R"({"scope":"app","method":"getUserDefaults","params":{"key":"none"},"invokeId":2})");
-  pageCalls(R"({"scope":"app","method":"getToken","invokeId":3})");
-  EXPECT_EQ(batches.size(), before + 1);
-  loop->drain();
-  ASSERT_EQ(batches.size(), before + 2);
-  EXPECT_EQ(batches[before], Names{R"(window.__jsb.onResponse({"responseBody":{"token":"T1"},"success":true}, 1))"});
-  EXPECT_EQ(batches.back(), (Names{"window.__eventBus.emit('e', 'x')",
-                                   R"(window.__jsb.onResponse({"responseBody":{"value":null},"success":true}, 2))",
-                                   R"(window.__jsb.onResponse({"responseBody":{"token":"T1"},"success":true}, 3))"}));
 }
 
 }  // namespace
