@@ -38,15 +38,6 @@ TEST(AnyCodableConstruction, EachFormPicksItsKind) {
   static_assert(std::is_convertible_v<int, AnyEncodable>);
 }
 
-TEST(AnyCodableTypedReads, SucceedOnlyForTheExactKind) {
-  AnyCodable one = 1;
-  EXPECT_EQ(*one.as<std::int64_t>(), 1);
-  EXPECT_EQ(one.as<bool>(), nullptr);
-  EXPECT_EQ(one.as<double>(), nullptr);
-  EXPECT_EQ(one.as<int>(), nullptr);
-  EXPECT_EQ(AnyCodable("1").as<std::int64_t>(), nullptr);
-}
-
 TEST(TextualForms, DescribeTheHeldValue) {
   const std::tuple<AnyCodable, std::string, std::string> cases[] = {
       {AnyCodable(std::optional<int>()), "nil", "AnyCodable(nil)"},
