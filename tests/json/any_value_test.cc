@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <unordered_set>
 
 #include "zephro/json/any_codable.h"
 #include "zephro/json/json_decoder.h"
@@ -136,15 +135,6 @@ TEST(Hashing, EqualValuesHashAlikeAndFedPartsAreSeparated) {
   a.combine(std::uint64_t{5});
   b.combine(std::uint64_t{5});
   EXPECT_NE(a.finalize(), b.finalize()) << "the seed takes part";
-}
-
-TEST(Hashing, WrappersWorkInUnorderedContainers) {
-  std::unordered_set<AnyCodable> codables{1, "a", AnyCodable(composed), AnyCodable(decomposed), 1.0};
-  EXPECT_EQ(codables.size(), 4u);
-  std::unordered_set<AnyDecodable> decodables{AnyDecodable(json("[]")), AnyDecodable(json("[]"))};
-  EXPECT_EQ(decodables.size(), 1u);
-  std::unordered_set<AnyEncodable> encodables{AnyEncodable(Null{}), AnyEncodable(Null{})};
-  EXPECT_EQ(encodables.size(), 2u) << "nulls are unequal for AnyEncodable";
 }
 
 }  // namespace
