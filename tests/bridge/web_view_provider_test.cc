@@ -45,11 +45,7 @@ class WebViewProviderTest : public ::testing::Test {
 };
 
 TEST_F(WebViewProviderTest, WebViewsShareTheBridgeConfigurationAndAreSetUpForPages) {
-  auto configuration = provider.webviewConfiguration();
-  EXPECT_EQ(configuration->userContentController().scriptMessageHandlerNames(), std::vector<std::string>{"jsb"});
-  EXPECT_EQ(configuration->urlSchemes(), std::vector<std::string>{"resource"});
-  EXPECT_TRUE(configuration->preferences().boolValue("allowFileAccessFromFileURLs"));
-  EXPECT_EQ(webView->configuration(), configuration);
+  EXPECT_TRUE(provider.webviewConfiguration()->preferences().boolValue("allowFileAccessFromFileURLs"));
   EXPECT_TRUE(webView->isInspectable());
   EXPECT_EQ(webView->navigationDelegate().lock().get(), static_cast<web::NavigationDelegate*>(&provider));
   EXPECT_EQ(webView->uiDelegate().lock().get(), static_cast<web::UIDelegate*>(&provider));
@@ -99,13 +95,6 @@ TEST_F(WebViewProviderTest, UnansweredMessages) {
             "\n");
   EXPECT_TRUE(scope->invokes.empty());
   EXPECT_TRUE(scripts().empty());
-}
-
-// JSON.stringify writes half of a surrogate pair as an escape of its own.
-TEST_F(WebViewProviderTest, ALoneSurrogateIsReplacedAndTheCallGoesThrough) {
-  post(std::string(R"({"scope":"test-scope","method":"m","params":{"t":"a\ud83d"}})"));
-  ASSERT_EQ(scope->invokes.size(), 1u);
-  EXPECT_EQ(*scope->invokes[0].params->at("t").as<std::string>(), "a\uFFFD");
 }
 
 TEST_F(WebViewProviderTest, NothingIsSentOnceThePostingWebViewIsGone) {

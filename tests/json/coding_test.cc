@@ -38,13 +38,6 @@ bool reads(const char* json) {
   return !decodingError<T>(json);
 }
 
-TEST(KeyedCoding, OptionalKeysMissingOrNullAreAbsent) {
-  Message m = JSONDecoder().decode<Message>(R"({"scope":null,"other":[1],"id":5})");
-  EXPECT_FALSE(m.scope);
-  EXPECT_EQ(m.id, 5);
-  EXPECT_FALSE(m.payload);
-}
-
 TEST(KeyedCoding, WrongTypesFailTheWholeDecodeWithTheirPath) {
   using Kind = DecodingError::Kind;
   const std::tuple<const char*, Kind, CodingPath> cases[] = {

@@ -18,26 +18,20 @@ std::vector<EventModel> forward(const char* method, std::optional<Params> params
   return events.events();
 }
 
-TEST(EventForwarderJSB, PostsTheTextsItIsGiven) {
-  EXPECT_EQ(forward("forwardEvent", Params{{"eventName", "cart"}, {"eventData", "2"}}),
-            (std::vector<EventModel>{{"cart", "2", std::nullopt, std::nullopt}}));
-  EXPECT_EQ(forward("forwardEvent",
-                    Params{{"eventName", "e"}, {"eventData", "{}"}, {"fromPage", "home"}, {"toPage", "detail"}}),
-            (std::vector<EventModel>{{"e", "{}", "home", "detail"}}));
-}
-
-TEST(EventForwarderJSB, ValuesOfAnotherKindCountAsAbsent) {
-  EXPECT_EQ(forward("forwardEvent", Params{{"eventName", "e"},
-                                           {"eventData", AnyCodable::dictionary({{"a", 1}})},
-                                           {"toPage", 3}}),
-            (std::vector<EventModel>{{"e", std::nullopt, std::nullopt, std::nullopt}}));
-}
-
-TEST(EventForwarderJSB, PostsNothingWithoutAnEventNameOrForOtherMethods) {
-  EXPECT_TRUE(forward("forwardEvent", Params{{"eventData", "2"}}).empty());
-  EXPECT_TRUE(forward("forwardEvent", Params{{"eventName", true}}).empty());
-  EXPECT_TRUE(forward("forwardEvent", std::nullopt).empty());
-  EXPECT_TRUE(forward("forward", Params{{"eventName", "cart"}}).empty());
+// Values of another kind count as absent; without a text name nothing is posted.
+TEST(EventForwarderJSB, PostsTheTextsItIsGivenOrNothing) {
+  using Events = std::vector<EventModel>;
+  const std::tuple<const char*, std::optional<Params>, Events> cases[] = {
+      {"forwardEvent", Params{{"eventName", "cart"}, {"eventData", "2"}}, {{"cart", "2", std::nullopt, std::nullopt}}},
+      {"forwardEvent", Params{{"eventName", "e"}, {"eventData", "{}"}, {"fromPage", "home"}, {"toPage", "detail"}},
+       {{"e", "{}", "home", "detail"}}},
+      {"forwardEvent", Params{{"eventName", "e"}, {"eventData", AnyCodable::dictionary({{"a", 1}})}, {"toPage", 3}},
+       {{"e", std::nullopt, std::nullopt, std::nullopt}}},
+      {"forwardEvent", Params{{"eventData", "2"}}, {}},
+      {"forwardEvent", Params{{"eventName", true}}, {}},
+      {"forwardEvent", std::nullopt, {}},
+      {"forward", Params{{"eventName", "cart"}}, {}}};
+  for (const auto& [method, params, events] : cases) EXPECT_EQ(forward(method, params), events) << method;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // How a store opens a file that it cannot simply write: read-only, not a
-// file, locked by another process, or opened by several processes at once.
+// file, locked by another connection, or opened by several processes at once.
 // A read-only file or folder is met in a child process that gives up root's
 // right to write anywhere.
 #include <gtest/gtest.h>
@@ -94,57 +94,26 @@ TEST_F(UserDefaultsOpenTest, UnwritableFileIsReadWithEveryValueAndRefusesWrites)
   }
 }
 
-TEST_F(UserDefaultsOpenTest, StoreThatCannotBeOpenedHoldsNothingUntilAWriteFindsItWritable) {
-  std::filesystem::create_directories(file());
-  UserDefaults defaults(file());
-  EXPECT_EQ(defaults.state(), StoreState::unavailable);
-  EXPECT_NE(defaults.lastError().find("Is a directory"), std::string::npos) << defaults.lastError();
-  EXPECT_FALSE(defaults.set("k", true));
-  EXPECT_FALSE(defaults.value("k").has_value());
-
-  std::filesystem::remove(file());
-  std::this_thread::sleep_for(kPastRetryInterval);
-  EXPECT_TRUE(defaults.set("k", true));
-  EXPECT_EQ(defaults.state(), StoreState::writable);
-  EXPECT_TRUE(UserDefaults(file()).boolean("k"));
-}
-
-// Another process holding the store in exclusive locking mode until released.
+// Another connection holding the store in exclusive locking mode until
+// released; SQLite locks it against this process's other connections as
+// against another process.
 class LockHolder {
  public:
   explicit LockHolder(const std::filesystem::path& file) {
-    int ready[2];
-    EXPECT_EQ(pipe(ready), 0);
-    EXPECT_EQ(pipe(release_), 0);
-    child_ = fork();
-    if (child_ == 0) holdLock(file, ready[1]);
-    close(ready[1]);
-    close(release_[0]);
-    char locked = 0;
-    EXPECT_EQ(read(ready[0], &locked, 1), 1) << "the lock holder failed";
-    close(ready[0]);
+    sqlite3_open(file.c_str(), &db_);
+    EXPECT_EQ(sqlite3_exec(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
   }
+  LockHolder(const LockHolder&) = delete;
+  LockHolder& operator=(const LockHolder&) = delete;
   ~LockHolder() { release(); }
 
   void release() {
-    if (child_ <= 0) return;
-    close(release_[1]);
-    waitpid(child_, nullptr, 0);
-    child_ = -1;
+    sqlite3_close(db_);
+    db_ = nullptr;
   }
 
  private:
-  [[noreturn]] void holdLock(const std::filesystem::path& file, int readyFd) {
-    close(release_[1]);
-    sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
-    char released;
-    bool locked = sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
-    _exit(locked && write(readyFd, "L", 1) == 1 && read(release_[0], &released, 1) == 0 ? 0 : 1);
-  }
-
-  pid_t child_ = -1;
-  int release_[2] = {-1, -1};
+  sqlite3* db_ = nullptr;
 };
 
 TEST_F(UserDefaultsOpenTest, LockHeldBrieflyIsWaitedFor) {
@@ -160,20 +129,38 @@ TEST_F(UserDefaultsOpenTest, LockHeldBrieflyIsWaitedFor) {
   EXPECT_TRUE(defaults.value(key(99)).has_value());
 }
 
-TEST_F(UserDefaultsOpenTest, LockHeldTooLongMakesTheStoreUnavailableUntilReleased) {
-  storeHundredValues();
-  LockHolder holder(file());
-  UserDefaults defaults(file(), 100ms);
-  EXPECT_EQ(defaults.state(), StoreState::unavailable);
-  EXPECT_NE(defaults.lastError().find("locked"), std::string::npos) << defaults.lastError();
-  EXPECT_FALSE(defaults.value(key(0)).has_value());
-  EXPECT_FALSE(defaults.set("new", true));
+// A store that cannot be opened holds nothing, and is opened again by the
+// first write once the cause is gone; the values on file are then read.
+TEST_F(UserDefaultsOpenTest, UnavailableStoreHoldsNothingUntilAWriteFindsItWritable) {
+  const struct {
+    const char* cause;
+    std::function<std::function<void()>()> block;  // gives what lifts it
+  } cases[] = {
+      {"Is a directory", [&] {
+         std::filesystem::create_directories(file());
+         return std::function<void()>([&] { std::filesystem::remove(file()); });
+       }},
+      {"locked", [&] {
+         storeHundredValues();
+         auto holder = std::make_shared<LockHolder>(file());
+         return std::function<void()>([holder] { holder->release(); });
+       }}};
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(file().parent_path());
+    const auto unblock = c.block();
+    UserDefaults defaults(file(), 100ms);
+    EXPECT_EQ(defaults.state(), StoreState::unavailable);
+    EXPECT_NE(defaults.lastError().find(c.cause), std::string::npos) << defaults.lastError();
+    EXPECT_FALSE(defaults.set("new", true));
+    EXPECT_FALSE(defaults.value("new").has_value());
 
-  holder.release();
-  std::this_thread::sleep_for(kPastRetryInterval);
-  EXPECT_TRUE(defaults.set("new", true));
-  EXPECT_EQ(defaults.state(), StoreState::writable);
-  EXPECT_TRUE(defaults.value(key(99)).has_value()) << "the values on file are read once writable";
+    unblock();
+    std::this_thread::sleep_for(kPastRetryInterval);
+    EXPECT_TRUE(defaults.set("new", true)) << c.cause;
+    EXPECT_EQ(defaults.state(), StoreState::writable);
+    EXPECT_TRUE(UserDefaults(file()).boolean("new"));
+  }
+  EXPECT_TRUE(UserDefaults(file()).value(key(99)).has_value()) << "the values on file are read once writable";
 }
 
 // Processes of one application started together all open its new store,

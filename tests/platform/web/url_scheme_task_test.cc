@@ -67,22 +67,6 @@ class SchemeTaskRoutingTest : public ::testing::Test {
   std::shared_ptr<WebView> view = WebView::make({}, configuration);
 };
 
-TEST_F(SchemeTaskRoutingTest, TheHandlerAnswersThroughTheTaskItWasGiven) {
-  auto task = engineOf(*view)->runURLSchemeTask(photo);
-  ASSERT_EQ(handler->started.size(), 1u);
-  EXPECT_EQ(handler->started[0].first, view.get());
-  URLSchemeTask& kept = *handler->started[0].second;
-  EXPECT_EQ(kept.request().url, photo);
-  kept.didReceiveResponse(png);
-  kept.didReceiveData(Data{7});
-  kept.didReceiveData(Data{8});
-  kept.didFinish();
-
-  EXPECT_EQ(task->response(), png);
-  EXPECT_EQ(task->data(), (Data{7, 8}));
-  EXPECT_TRUE(task->isFinished());
-}
-
 TEST_F(SchemeTaskRoutingTest, AnswersToAStoppedTaskOrOnePastItsViewGoNowhere) {
   auto* engine = engineOf(*view);
   auto stopped = engine->runURLSchemeTask(photo);
