@@ -1,6 +1,7 @@
 // Arbitrary bytes through the decoding ladder. What decodes must encode, and
 // decode again to an equal value with the same text; decoding text straight
-// from the parser must agree with decoding the parsed tree, errors included.
+// from the parser must agree with decoding the parsed tree, errors included,
+// and so must writing text without a tree.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -49,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const AnyCodable& value = *fromText.value;
   std::string encoded = JSONEncoder().encode(value);
   require(JSONEncoder().encode(*fromTree.value) == encoded);
+  require(JSONEncoder::dump(JSONEncoder().encodeTree(value)) == encoded);
   AnyCodable again = JSONDecoder().decode<AnyCodable>(encoded);
   require(JSONEncoder().encode(again) == encoded);
   require(again == value);

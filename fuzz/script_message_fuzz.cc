@@ -1,14 +1,20 @@
 // Arbitrary message bodies posted by a page on the "jsb" channel: decoding,
-// validation, dispatch and the answer must never crash or misbehave.
+// validation, dispatch and the answer must never crash or misbehave. A call
+// read without a tree must be the one the tree gives.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "fuzz_support.h"
 #include "zephro/bridge/jsb_manager.h"
+#include "zephro/bridge/web_view_invoke.h"
 #include "zephro/bridge/web_view_provider.h"
 #include "zephro/h5/h5_manager.h"
+#include "zephro/json/json_decoder.h"
+#include "zephro/json/json_encoder.h"
 #include "zephro/platform/headless/headless_main_loop.h"
 #include "zephro/platform/headless/headless_web_engine.h"
 
@@ -32,6 +38,16 @@ class EchoScope : public JSBImplement {
   }
 };
 
+std::optional<std::string> decodedFields(std::string_view text, bool throughTree) {
+  try {
+    const WebViewInvoke invoke = throughTree ? JSONDecoder().decodeTree<WebViewInvoke>(JSONDecoder::parse(text))
+                                             : JSONDecoder().decode<WebViewInvoke>(text);
+    return JSONEncoder().encode(invoke);
+  } catch (const DecodingError&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -43,6 +59,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  if (decodedFields(text, false) != decodedFields(text, true)) std::abort();
   // A web view per input: the headless engine keeps every script it ran, and
   // memory kept across inputs would set off the leak checks.
   // Only the kit's own pages, as the H5 manager knows them, reach the bridge.
@@ -50,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto webView = WebViewProvider::shared().createWebView();
   webView->loadFileURL(root.appendingPathComponent("page/index.html"), root);
   auto* engine = platform::headless::engineOf(*webView);
-  engine->postScriptMessage("jsb", std::string(reinterpret_cast<const char*>(data), size));
+  engine->postScriptMessage("jsb", std::string(text));
   mainLoop()->drain();  // the answers reach the page at the end of the pass
   for (const std::string& script : engine->evaluatedScripts()) {
     if (script.rfind("window.__jsb.onResponse(", 0) != 0) std::abort();

@@ -143,9 +143,40 @@ TEST(EncodingLadder, WhatJSONCannotHoldFails) {
     EXPECT_THROW(encoded(AnyEncodable(static_cast<float>(v))), EncodingError);
   }
   EXPECT_THROW(encoded(AnyEncodable(std::string("\xC3"))), EncodingError);
+  EXPECT_THROW(encoded(AnyEncodable(PlainMap{{"\xC3", std::any(true)}})), EncodingError);
   AnyCodable deep(1);
   for (std::size_t i = 0; i < maxCodingDepth + 2; ++i) deep = AnyCodable(std::vector<AnyCodable>{deep});
   EXPECT_THROW(encoded(deep), EncodingError);
+}
+
+// Plain values are written without a tree; the text, or the failure, must be
+// the tree's.
+TEST(EncodingLadder, TextWrittenWithoutATreeIsTheTreesText) {
+  auto outcome = [](auto encode) -> std::string {
+    try {
+      return encode();
+    } catch (const EncodingError& error) {
+      return std::string("error: ") + error.what();
+    }
+  };
+  PlainList deepest{std::any(true)};
+  for (std::size_t i = 0; i + 1 < maxCodingDepth; ++i) deepest = PlainList{std::any(std::move(deepest))};
+  const AnyCodable cases[] = {
+      decoded(R"({"t":"\u0000\u001f\u007f\"\\/\b\f\n\r\t é 客厅 \ud83d\ude00","i":[-9223372036854775808,)"
+              R"(9223372036854775807,18446744073709551615,0],"n":null,"b":[true,false],"e":[{},[]]})"),
+      decoded(nested(maxCodingDepth, "1")),
+      decoded(nested(maxCodingDepth - 1, "1")),
+      AnyCodable(deepest),
+      AnyCodable(PlainList{std::any(deepest)}),
+      AnyCodable(PlainMap{{"\xC3", std::any(true)}}),
+      AnyCodable(PlainList{std::any(std::string("\xC3"))}),
+      AnyCodable(PlainList{std::any(1), std::any(2.0)}),
+      AnyCodable(PlainMap{{"a", std::any()}})};
+  for (const AnyCodable& value : cases) {
+    EXPECT_EQ(outcome([&] { return encoded(value); }),
+              outcome([&] { return JSONEncoder::dump(JSONEncoder().encodeTree(value)); }))
+        << value.debugDescription().substr(0, 80);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "zephro/json/any_codable.h"
 
@@ -28,6 +29,9 @@ struct WebViewInvoke {
   // Missing keys and nulls give absent fields; a value of another JSON type
   // fails the whole decode (DecodingError). Other keys are ignored.
   static WebViewInvoke decode(const Decoder& decoder);
+  // JSONDecoder's path for text: a call as pages write it is read without a
+  // tree; anything else goes through the tree, which decides it.
+  static WebViewInvoke decodeJSONText(std::string_view text);
   // Present fields only, in field order.
   void encode(Encoder& encoder) const;
 };

@@ -26,6 +26,9 @@ struct WebViewResponse {
   static WebViewResponse decode(const Decoder& decoder);
   // Present fields only, in field order; responseData as Base64.
   void encode(Encoder& encoder) const;
+  // JSONEncoder's fast path: encode()'s text, written without a tree, for a
+  // body of plain values without fractions; absent otherwise.
+  std::optional<std::string> encodeJSONText() const;
 };
 
 }  // namespace zephro

@@ -53,17 +53,28 @@ std::optional<URL> H5Manager::pageUrl(const std::string& page) const {
 }
 
 // Made again only when the kit's bundle directory or the bundle path changed.
-std::optional<URL> H5Manager::rootUrl() const {
-  const std::filesystem::path given = Bundle::kit().bundlePath();
+// An absolute kit bundle path that did not change gives the same root; a
+// relative one is made absolute again, as the working directory may have
+// moved.
+const H5Manager::Root& H5Manager::currentRoot() const {
+  std::filesystem::path given = Bundle::kit().bundlePath();
+  if (root_ && given.is_absolute() && root_->given.native() == given.native() && root_->bundlePath == bundlePath_) return *root_;
   std::error_code error;
   std::filesystem::path directory = std::filesystem::absolute(given, error);
   if (error) directory = given;
   if (!root_ || root_->directory != directory || root_->bundlePath != bundlePath_) {
     URL url = URL::fileURL(directory, true).appendingPathComponent(bundlePath_);
-    root_ = Root{std::move(directory), bundlePath_, std::move(url)};
+    std::string pattern = url.absoluteString();
+    if (!pattern.ends_with("/")) pattern += '/';
+    root_ = Root{{}, std::move(directory), bundlePath_, std::move(url), pattern + "*"};
   }
-  return root_->url;
+  root_->given = std::move(given);
+  return *root_;
 }
+
+std::optional<URL> H5Manager::rootUrl() const { return currentRoot().url; }
+
+const std::string& H5Manager::rootPattern() const { return currentRoot().pattern; }
 
 std::shared_ptr<H5ContentWebView> H5Manager::webview(const std::shared_ptr<H5ContentViewStack>& viewController) const {
   std::shared_ptr<H5ContentWebView> webView = WebViewProvider::shared().createWebView();

@@ -57,6 +57,8 @@ class H5Manager {
   std::optional<URL> pageUrl(const std::string& page) const;
   // The page bundle directory (existing or not): every page may read below it.
   std::optional<URL> rootUrl() const;
+  // The URL pattern of every file below rootUrl().
+  const std::string& rootPattern() const;
 
   // A new content web view bound (weakly) to the page screen that shows it.
   std::shared_ptr<H5ContentWebView> webview(const std::shared_ptr<H5ContentViewStack>& viewController) const;
@@ -69,12 +71,16 @@ class H5Manager {
   bool isDebug_ = false;
   std::string debugHost_ = H5ManagerDefaultDebugHost;
   std::vector<std::string> trustedOrigins_;
-  // rootUrl and what it was made from: it is asked for every bridge message.
+  // rootUrl and what it was made from: its pattern is asked for every bridge
+  // message.
   struct Root {
+    std::filesystem::path given;  // the kit bundle's path as the bundle gave it
     std::filesystem::path directory;
     std::string bundlePath;
     URL url;
+    std::string pattern;
   };
+  const Root& currentRoot() const;
   mutable std::optional<Root> root_;
 };
 

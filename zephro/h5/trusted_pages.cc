@@ -27,19 +27,11 @@ std::vector<std::string> trustedOrigins() {
   return origins;
 }
 
-std::optional<std::string> bundlePattern() {
-  const std::optional<URL> root = H5Manager::shared().rootUrl();
-  if (!root) return std::nullopt;
-  std::string pattern = root->absoluteString();
-  if (!pattern.ends_with("/")) pattern += '/';
-  return pattern + "*";
-}
-
 }  // namespace
 
 web::DocumentFilter trustedPageFilter() {
   web::DocumentFilter filter;
-  if (auto bundle = bundlePattern()) filter.allowList.push_back(*bundle);
+  filter.allowList.push_back(H5Manager::shared().rootPattern());
   for (const std::string& origin : trustedOrigins()) filter.allowList.push_back(patternForOrigin(origin));
   return filter;
 }
@@ -48,11 +40,8 @@ web::DocumentFilter trustedPageFilter() {
 // the bundle's pattern alone.
 bool isTrustedPage(const std::optional<URL>& document) {
   if (!document) return false;
-  const std::string address = document->absoluteString();
-  if (document->isFileURL()) {
-    const std::optional<std::string> bundle = bundlePattern();
-    return bundle && web::matchesURLPattern(*bundle, address);
-  }
+  const std::string& address = document->absoluteString();
+  if (document->isFileURL()) return web::matchesURLPattern(H5Manager::shared().rootPattern(), address);
   if (!trustedPageFilter().matches(address)) return false;
   const std::optional<std::string> origin = web::originOf(address);
   const std::vector<std::string> origins = trustedOrigins();

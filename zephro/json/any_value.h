@@ -103,6 +103,12 @@ class AnyValue {
     return Self(value_rules::decodeText(text));
   }
   void encode(Encoder& encoder) const requires Traits::encodes { value_rules::encode(value_, encoder); }
+  // JSONEncoder's fast path: the text encode() gives, written without a tree,
+  // for plain values without fractions; absent otherwise. `depth`: the steps
+  // from the encoded root to this value.
+  std::optional<std::string> encodeJSONText(std::size_t depth = 0) const requires Traits::encodes {
+    return value_rules::encodeText(value_, depth);
+  }
 
   friend bool operator==(const Self& a, const Self& b) { return value_rules::equal(a.value_, b.value_, Traits::type); }
   void hash(Hasher& hasher) const { value_rules::hash(value_, hasher, Traits::type); }

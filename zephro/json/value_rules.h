@@ -1,10 +1,12 @@
 // The rules the JSON value wrappers apply to their held value (a std::any).
 // Each lives in its own source file: value_equality.cc, value_hashing.cc,
 // value_description.cc, decoding_ladder.cc, plain_value_reader.cc,
-// encoding_ladder.cc, literal_map_rules.cc.
+// encoding_ladder.cc, plain_value_writer.cc, literal_map_rules.cc.
 #pragma once
 
 #include <any>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,6 +38,10 @@ std::any decode(const Decoder& decoder);
 std::any decodeText(std::string_view text);
 // The encoding ladder.
 void encode(const std::any& value, Encoder& encoder);
+// The ladder's text for `value` at `depth` steps below the root, written
+// without a tree, for the kinds written so (see plain_value_writer.cc);
+// absent for the others.
+std::optional<std::string> encodeText(const std::any& value, std::size_t depth);
 // A dictionary literal, dropping later entries whose key equals an earlier
 // one by the equality of `self`.
 LiteralMap literalMap(std::vector<std::pair<std::any, std::any>> entries, WrapperType self);

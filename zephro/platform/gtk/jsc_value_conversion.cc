@@ -16,8 +16,10 @@ std::string takeText(gchar* text) {
 }  // namespace
 
 std::any plainValueOf(JSCValue* value) {
-  if (value == nullptr || jsc_value_is_undefined(value)) return {};
+  if (value == nullptr) return {};
+  // Bridge messages are text: asked first, it is one engine call less.
   if (jsc_value_is_string(value)) return takeText(jsc_value_to_string(value));
+  if (jsc_value_is_undefined(value)) return {};
   const GOwned<gchar> json(jsc_value_to_json(value, 0));
   // A pending exception from the conversion must not leak into the next call.
   jsc_context_clear_exception(jsc_value_get_context(value));
