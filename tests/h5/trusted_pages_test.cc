@@ -2,9 +2,11 @@
 // host's pages in debug mode and the origins the host trusts.
 #include <gtest/gtest.h>
 
-#include "zephro/testing/kit_test.h"
 #include "zephro/h5/h5_manager.h"
 #include "zephro/h5/trusted_pages.h"
+#include "zephro/platform/foundation/bundle.h"
+#include "zephro/testing/kit_test.h"
+#include "zephro/testing/scratch_directory.h"
 
 namespace zephro {
 namespace {
@@ -43,6 +45,25 @@ TEST_F(TrustedPagesTest, TheBundleTheDebugHostInDebugModeAndAddedOriginsAreTrust
   manager.setDebugHost("file://dev/pages");
   EXPECT_FALSE(isTrustedPage(URL::parse(outside)));
   EXPECT_FALSE(trustedPageFilter().matches(outside));
+}
+
+// The bundle's pattern is kept between messages: it must follow the bundle.
+TEST_F(TrustedPagesTest, TrustFollowsTheBundleWhenItMoves) {
+  auto page = [](const std::filesystem::path& bundleFolder, const char* pages) {
+    return URL::fileURL(bundleFolder / pages / "a/index.html");
+  };
+  testing::ScratchDirectory elsewhere;
+  const std::string pagesBefore = H5Manager::shared().bundlePath();
+  ASSERT_EQ(pagesBefore, "dist");
+  EXPECT_TRUE(isTrustedPage(page(bundle.path(), "dist")));
+  platform::foundation::Bundle::setKitBundlePath(elsewhere.path());
+  EXPECT_FALSE(isTrustedPage(page(bundle.path(), "dist")));
+  EXPECT_TRUE(isTrustedPage(page(elsewhere.path(), "dist")));
+  H5Manager::shared().setBundlePath("pages");
+  EXPECT_FALSE(isTrustedPage(page(elsewhere.path(), "dist")));
+  EXPECT_TRUE(isTrustedPage(page(elsewhere.path(), "pages")));
+  H5Manager::shared().setBundlePath(pagesBefore);
+  platform::foundation::Bundle::setKitBundlePath(bundle.path());
 }
 
 }  // namespace

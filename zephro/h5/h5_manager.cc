@@ -57,8 +57,12 @@ std::optional<URL> H5Manager::pageUrl(const std::string& page) const {
 // relative one is made absolute again, as the working directory may have
 // moved.
 const H5Manager::Root& H5Manager::currentRoot() const {
-  std::filesystem::path given = Bundle::kit().bundlePath();
-  if (root_ && given.is_absolute() && root_->given.native() == given.native() && root_->bundlePath == bundlePath_) return *root_;
+  const std::uint64_t kitPathChanges = Bundle::kitBundlePathChanges();
+  if (root_ && root_->madeFromAbsolutePath && root_->kitPathChanges == kitPathChanges &&
+      root_->bundlePath == bundlePath_) {
+    return *root_;
+  }
+  const std::filesystem::path given = Bundle::kit().bundlePath();
   std::error_code error;
   std::filesystem::path directory = std::filesystem::absolute(given, error);
   if (error) directory = given;
@@ -66,9 +70,10 @@ const H5Manager::Root& H5Manager::currentRoot() const {
     URL url = URL::fileURL(directory, true).appendingPathComponent(bundlePath_);
     std::string pattern = url.absoluteString();
     if (!pattern.ends_with("/")) pattern += '/';
-    root_ = Root{{}, std::move(directory), bundlePath_, std::move(url), pattern + "*"};
+    root_ = Root{0, false, std::move(directory), bundlePath_, std::move(url), pattern + "*"};
   }
-  root_->given = std::move(given);
+  root_->kitPathChanges = kitPathChanges;
+  root_->madeFromAbsolutePath = given.is_absolute();
   return *root_;
 }
 

@@ -2,6 +2,7 @@
 // bundle, or a development server in debug mode.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -74,7 +75,8 @@ class H5Manager {
   // rootUrl and what it was made from: its pattern is asked for every bridge
   // message.
   struct Root {
-    std::filesystem::path given;  // the kit bundle's path as the bundle gave it
+    std::uint64_t kitPathChanges;  // the kit bundle's, when this was made
+    bool madeFromAbsolutePath;
     std::filesystem::path directory;
     std::string bundlePath;
     URL url;

@@ -1,5 +1,6 @@
 #include "zephro/platform/foundation/bundle.h"
 
+#include <atomic>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -13,6 +14,7 @@ namespace {
 struct KitLocation {
   std::mutex mutex;
   std::filesystem::path chosenByHost;
+  std::atomic<std::uint64_t> changes{0};
 };
 
 KitLocation& kitLocation() {
@@ -51,7 +53,10 @@ void Bundle::setKitBundlePath(std::filesystem::path directory) {
   KitLocation& location = kitLocation();
   std::lock_guard lock(location.mutex);
   location.chosenByHost = std::move(directory);
+  ++location.changes;
 }
+
+std::uint64_t Bundle::kitBundlePathChanges() { return kitLocation().changes; }
 
 void Bundle::setInfoDictionary(PlainMap info) {
   std::lock_guard lock(mutex_);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <any>
+#include <cstdint>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -26,6 +27,9 @@ class Bundle {
   // Points the kit bundle at `directory`; an empty path restores the default
   // lookup.
   static void setKitBundlePath(std::filesystem::path directory);
+  // How many times setKitBundlePath was called: what is made from the kit
+  // bundle's path stays current while this does not change.
+  static std::uint64_t kitBundlePathChanges();
 
   void setInfoDictionary(PlainMap info);
   // The info dictionary entry; empty when absent.
