@@ -27,7 +27,9 @@ std::optional<std::string> responseScript(const WebViewResponse& response, std::
                                           const JSONEncoder& encoder) {
   std::optional<std::string> payload = payloadText(response, encoder);
   if (!payload) return std::nullopt;
-  std::string script = "window.__jsb.onResponse(";
+  std::string script;
+  script.reserve(payload->size() + 48);
+  script += "window.__jsb.onResponse(";
   script += *payload;
   script += ", ";
   script += std::to_string(invokeId);

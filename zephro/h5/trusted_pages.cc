@@ -27,6 +27,22 @@ std::vector<std::string> trustedOrigins() {
   return origins;
 }
 
+// A page sends its messages from one address: the verdict on it is kept
+// while the bundle's pattern stays the same.
+bool isInBundle(const std::string& address) {
+  struct Verdict {
+    std::string address;
+    std::string pattern;
+    bool trusted = false;
+  };
+  thread_local Verdict last;
+  const std::string& pattern = H5Manager::shared().rootPattern();
+  if (address != last.address || pattern != last.pattern) {
+    last = {address, pattern, web::matchesURLPattern(pattern, address)};
+  }
+  return last.trusted;
+}
+
 }  // namespace
 
 web::DocumentFilter trustedPageFilter() {
@@ -41,7 +57,7 @@ web::DocumentFilter trustedPageFilter() {
 bool isTrustedPage(const std::optional<URL>& document) {
   if (!document) return false;
   const std::string& address = document->absoluteString();
-  if (document->isFileURL()) return web::matchesURLPattern(H5Manager::shared().rootPattern(), address);
+  if (document->isFileURL()) return isInBundle(address);
   if (!trustedPageFilter().matches(address)) return false;
   const std::optional<std::string> origin = web::originOf(address);
   const std::vector<std::string> origins = trustedOrigins();

@@ -40,10 +40,12 @@ void WebView::queueJavaScript(std::string script) {
     return;
   }
   passHasScripts_ = true;
+  // The script leaves before anything else is done: a page awaiting it waits
+  // for no more than that.
+  engine().evaluateScripts({std::move(script)});
   dispatch::mainLoop()->postAtEndOfPass([weakSelf = weak_from_this()] {
     if (auto self = weakSelf.lock()) static_cast<WebView&>(*self).endPassOfScripts();
   });
-  engine().evaluateScripts({std::move(script)});
 }
 
 void WebView::endPassOfScripts() {
