@@ -36,6 +36,7 @@ TEST(KitHarness, EachHarnessStartsFromAFreshKitAndPutsTheProcessBack) {
     KitHarness first;
     first.storeToken("T1");
     H5Manager::shared().setIsDebug(true);
+    H5Manager::shared().addTrustedOrigin("https://h5.example.com");
     firstTemporary = platform::foundation::temporaryDirectory();
     EXPECT_TRUE(firstTemporary.string().starts_with(first.temporaryDirectory.path().string()));
   }
@@ -46,6 +47,7 @@ TEST(KitHarness, EachHarnessStartsFromAFreshKitAndPutsTheProcessBack) {
   EXPECT_FALSE(UserDefaults::standard().string(kLoginUserTokenKey));
   EXPECT_FALSE(loginUserInfo(UserDefaults::standard()));
   EXPECT_FALSE(H5Manager::shared().isDebug());
+  EXPECT_TRUE(H5Manager::shared().trustedOrigins().empty());
   EXPECT_NE(platform::foundation::temporaryDirectory(), firstTemporary);
   EXPECT_EQ(UserDefaults::standardStorePath(), second.store.file());
   EXPECT_EQ(platform::foundation::Bundle::kit().bundlePath(), second.bundle.path());

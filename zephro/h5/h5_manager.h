@@ -49,6 +49,9 @@ class H5Manager {
   bool addTrustedOrigin(std::string_view origin);
   // Those added, as "scheme://host:port", lower-cased, in the order added.
   const std::vector<std::string>& trustedOrigins() const { return trustedOrigins_; }
+  // Forgets every origin added: their pages' next messages are refused, and
+  // web views made from now on give them no globals.
+  void removeAllTrustedOrigins() { trustedOrigins_.clear(); }
 
   // debugHost + "/" + page + "/index.html" joined as plain text; absent when
   // that is not a URL reference.

@@ -13,6 +13,7 @@ void resetKit() {
   H5Manager& manager = H5Manager::shared();
   manager.setIsDebug(false);
   manager.setDebugHost(H5ManagerDefaultDebugHost);
+  manager.removeAllTrustedOrigins();
   platform::foundation::UserDefaults::resetStandardUserDefaults();
 }
 

@@ -5,8 +5,8 @@
 namespace zephro::testing {
 
 // Forgets the copy of the stored login kept in memory, withdraws the host's
-// socket manager, takes the H5 manager out of debug mode (default debug host)
-// and closes the standard user-defaults store so that the next use opens it
+// socket manager, takes the H5 manager out of debug mode (default debug host),
+// forgets the origins added as trusted and closes the standard user-defaults store so that the next use opens it
 // again where the store path then points.
 void resetKit();
 

@@ -61,7 +61,9 @@ void KitOnGtkTest::useSamplePages() const {
 std::shared_ptr<ZPRootViewController> KitOnGtkTest::openHome() {
   ZephroSdk4TolmarRunner::openSdkHome(*host);
   auto root = std::dynamic_pointer_cast<ZPRootViewController>(navigation->topViewController());
-  if (auto page = topPage()) awaitProbe(*page);
+  if (auto page = topPage()) {
+    EXPECT_TRUE(awaitProbe(*page)) << "the home page did not load";
+  }
   return root;
 }
 

@@ -17,8 +17,8 @@ struct WebError {
   // No handler serves the request's scheme.
   static constexpr std::int64_t kUnsupportedURL = -1002;
 
-  static WebError cancelled() { return {kDomain, kCancelled}; }
-  static WebError unsupportedURL() { return {kDomain, kUnsupportedURL}; }
+  static WebError cancelled() { return {kDomain, kCancelled, {}}; }
+  static WebError unsupportedURL() { return {kDomain, kUnsupportedURL, {}}; }
   static WebError timedOut() { return {kDomain, kTimedOut, "The request timed out."}; }
 
   std::string domain;
