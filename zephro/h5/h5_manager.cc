@@ -53,9 +53,9 @@ std::optional<URL> H5Manager::pageUrl(const std::string& page) const {
 }
 
 // Made again only when the kit's bundle directory or the bundle path changed.
-// An absolute kit bundle path that did not change gives the same root; a
-// relative one is made absolute again, as the working directory may have
-// moved.
+// While the kit bundle's path is absolute and not set again, it is not even
+// asked for; a relative one is made absolute each time, as the working
+// directory may have moved.
 const H5Manager::Root& H5Manager::currentRoot() const {
   const std::uint64_t kitPathChanges = Bundle::kitBundlePathChanges();
   if (root_ && root_->madeFromAbsolutePath && root_->kitPathChanges == kitPathChanges &&
